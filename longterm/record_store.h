@@ -1,0 +1,55 @@
+// The long-term notes: the 260-byte year/month record, the table of at most 1024
+// records in the order they were stored, and lonyrs.dat.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+#include "shared/util/file_io.h"
+
+namespace longterm {
+
+constexpr size_t YearMonthRecordSize = 260;
+constexpr size_t MaxRecords = 1024;
+inline constexpr const char *LongTermFileName = "lonyrs.dat";
+
+struct YearMonthRecord {
+    uint16_t year = 0;
+    uint16_t month = 0;
+    std::string note; // at most 255 bytes
+};
+
+struct RecordTable {
+    std::vector<YearMonthRecord> records; // slots 1..RecordCount, records[slot - 1]
+    std::vector<uint8_t> heldBack;        // records of the file beyond the 1024th, as they were
+    bool Modified = false;
+    std::string boundName;                // the file the last load named; saves go there
+};
+
+std::vector<uint8_t> EncodeRecord(const YearMonthRecord &record); // 260 bytes
+YearMonthRecord DecodeRecord(const std::vector<uint8_t> &bytes);
+
+uint16_t RecordCount(const RecordTable &table);
+const YearMonthRecord &RecordAt(const RecordTable &table, uint16_t slot);
+size_t HeldBackCount(const RecordTable &table);
+
+struct LoadOutcome {
+    util::ReadStatus status = util::ReadStatus::Missing;
+    std::string reason;
+};
+
+// Binds name and loads it; Modified becomes false when the file was read.
+LoadOutcome LoadRecords(RecordTable &table, const std::string &name = LongTermFileName);
+util::WriteResult SaveRecords(const RecordTable &table);
+
+enum class StoreResult : uint8_t { Stored, TableFull, BadSlot };
+
+// Replaces slot (1..RecordCount) or appends at RecordCount + 1; year and month keep their
+// low 16 bits, the note its first 255 characters. Sets Modified when stored.
+StoreResult StoreRecord(RecordTable &table, uint16_t slot, int32_t year, int32_t month, std::string_view note);
+
+// Removes slot and closes the gap; sets Modified. Nothing happens for a slot outside 1..RecordCount.
+void DeleteRecord(RecordTable &table, uint16_t slot);
+
+} // namespace longterm

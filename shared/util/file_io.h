@@ -1,0 +1,33 @@
+// Whole-file reading and safe whole-file replacement. The platform's own calls live in
+// file_io_win.cpp and file_io_posix.cpp; the build picks one.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace util {
+
+enum class ReadStatus : uint8_t { Read, Missing, Unreadable };
+
+struct ReadResult {
+    ReadStatus status = ReadStatus::Missing;
+    std::vector<uint8_t> bytes; // the file's content when status is Read
+    std::string reason;         // the system's words when status is Unreadable
+};
+
+// Opens path for reading only and reads all of it.
+ReadResult ReadWholeFile(const std::string &path);
+
+struct WriteResult {
+    bool ok = false;
+    std::string reason; // the system's words when not ok
+};
+
+// Writes bytes to path + ".tmp" in the same folder, flushes it to disk, then replaces
+// path with it in one step. On failure the temporary file is removed and path is as it was.
+WriteResult WriteFileSafely(const std::string &path, const std::vector<uint8_t> &bytes);
+
+// The temporary file WriteFileSafely writes before replacing path.
+std::string TemporaryPathFor(const std::string &path);
+
+} // namespace util
