@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need, on Debian 12 as root. Does nothing when all is there.
+set -euo pipefail
+packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686
+          wine wine64 xvfb xauth x11-apps imagemagick)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

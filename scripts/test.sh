@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds all three presets and runs every test: natively with sanitizers, then the Windows
+# build under Wine in a virtual X display. The 32-bit build is compiled and linked only.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+cmake --preset native
+cmake --build --preset native
+ctest --preset native
+
+cmake --preset windows-x86
+cmake --build --preset windows-x86
+
+cmake --preset windows-x64
+cmake --build --preset windows-x64
+prefix="$PWD/build/windows-x64/wineprefix"
+cleanup() { WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; }
+trap cleanup EXIT
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
+  scripts/wine-prefix.sh '$prefix' &&
+  ctest --preset windows-x64"
