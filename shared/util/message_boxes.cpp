@@ -1,1 +1,32 @@
-// placeholder
+#include <windows.h>
+#include "shared/util/message_boxes.h"
+
+namespace util {
+
+std::string ShortString(std::string_view text) { return std::string(text.substr(0, 255)); }
+
+namespace {
+int ShowBox(std::string_view caption, std::string_view text, UINT style) {
+    const std::string shortCaption = ShortString(caption);
+    const std::string shortText = ShortString(text);
+    return MessageBoxA(GetActiveWindow(), shortText.c_str(), shortCaption.c_str(), style);
+}
+} // namespace
+
+int ShowMessage(std::string_view caption, std::string_view text) { return ShowBox(caption, text, MB_OK); }
+
+int ShowMessageFlags(std::string_view caption, std::string_view text, uint16_t flags) {
+    return ShowBox(caption, text, flags | MB_OK);
+}
+
+int AskYesNo(std::string_view caption, std::string_view text) { return ShowBox(caption, text, MB_YESNO); }
+
+int AskYesNoFlags(std::string_view caption, std::string_view text, uint16_t flags) {
+    return ShowBox(caption, text, flags | MB_YESNO);
+}
+
+int AskYesNoCancel(std::string_view caption, std::string_view text) {
+    return ShowBox(caption, text, MB_YESNOCANCEL);
+}
+
+} // namespace util

@@ -1,0 +1,296 @@
+#include <windows.h>
+#include <vector>
+#include "notes/notes_dialog.h"
+#include "notes/notes_ids.h"
+#include "notes/note_store.h"
+#include "notes/periods.h"
+#include "shared/convert/convert.h"
+#include "shared/dates/names.h"
+#include "shared/dialogs/dialog_helpers.h"
+#include "shared/util/message_boxes.h"
+
+namespace notes {
+
+std::string StartDirectory;
+
+namespace {
+using namespace dialogs;
+
+constexpr COLORREF NotesDialogColour = RGB(0, 160, 220);
+constexpr COLORREF NotesListColour = RGB(250, 240, 150);
+constexpr COLORREF NotesListTextColour = RGB(0, 0, 160);
+constexpr COLORREF NotesEditColour = RGB(250, 250, 200);
+
+struct NotesDialogState {
+    HINSTANCE instance = nullptr;
+    bool startupMode = false;
+    NoteTable table;
+    dates::CalendarDate Today;
+    dates::CalendarDate Tomorrow;
+    int32_t FilterMode = AllNotes;
+    NoteSet ShownSet;
+    std::vector<uint8_t> ListMap; // the slot of each list line
+    uint8_t CurrentSlot = 0;      // NoteCount + 1 (0 when the table is full) for a new note
+    bool NotesModified = false;
+    bool agendaUnreadable = false; // agenda.dat exists but was not read: ask before replacing it
+    HBRUSH dialogBrush = nullptr;
+    HBRUSH listBrush = nullptr;
+    HBRUSH editBrush = nullptr;
+};
+
+NotesDialogState state;
+
+bool EditingExistingNote() { return state.CurrentSlot >= 1 && state.CurrentSlot <= NoteCount(state.table); }
+
+void FocusControl(HWND dialog, int id) { SetFocus(ControlHandle(dialog, id)); }
+
+void FillNoteList(HWND dialog) {
+    ListClear(dialog, IDC_NOTE_LIST);
+    state.ListMap.clear();
+    for (int slot = 1; slot <= NoteCount(state.table); ++slot) {
+        if (!state.ShownSet.test(static_cast<size_t>(slot))) continue;
+        const auto noteSlot = static_cast<uint8_t>(slot);
+        ListReplace(dialog, IDC_NOTE_LIST, noteSlot, NoteListLine(NoteAt(state.table, noteSlot)));
+        state.ListMap.push_back(noteSlot);
+    }
+}
+
+PeriodDates CurrentPeriodDates(HWND dialog) {
+    PeriodDates when{state.Today, state.Tomorrow, ComboSelection(dialog, IDC_MONTH_COMBO), 0};
+    when.chosenYear = static_cast<uint16_t>(state.Today.year + ComboSelection(dialog, IDC_YEAR_COMBO) - 1);
+    return when;
+}
+
+void ApplyFilter(HWND dialog, int32_t mode) {
+    state.FilterMode = mode;
+    SelectPeriod(state.table, mode, CurrentPeriodDates(dialog), state.ShownSet);
+    // Started at log-on with nothing due: leave before showing. Never once the user has
+    // changed notes, which would be lost without a question.
+    if (mode == TodayAndTomorrow && state.startupMode && state.ShownSet.none() && !state.NotesModified)
+        EndDialog(dialog, 0);
+    FillNoteList(dialog);
+}
+
+void StartNewNote(HWND dialog) {
+    SetControlText(dialog, IDC_NOTE_DATE, dates::DateText(state.Today));
+    SetControlText(dialog, IDC_NOTE_TEXT, "");
+    SetControlText(dialog, IDC_WEEKDAY_LABEL, dates::WeekdayName(state.Today));
+    state.CurrentSlot = static_cast<uint8_t>(NoteCount(state.table) + 1);
+    ListSelect(dialog, IDC_NOTE_LIST, 0);
+    FocusControl(dialog, IDC_NOTE_DATE);
+}
+
+void ShowNote(HWND dialog) {
+    const uint16_t line = ListSelection(dialog, IDC_NOTE_LIST);
+    if (line == 0 || line > state.ListMap.size()) return;
+    state.CurrentSlot = state.ListMap[line - 1u];
+    const NoteRecord &note = NoteAt(state.table, state.CurrentSlot);
+    SetControlText(dialog, IDC_NOTE_DATE, dates::DateText(note.date));
+    SetControlText(dialog, IDC_NOTE_TEXT, note.text);
+    SetControlText(dialog, IDC_WEEKDAY_LABEL, dates::WeekdayName(note.date));
+    FocusControl(dialog, IDC_NOTE_TEXT);
+}
+
+// After an insert or a delete the shown set names the same notes, except in the
+// today-and-tomorrow period, which is worked out again.
+void FollowTableChange(NoteSet followed) {
+    state.ShownSet = state.FilterMode == TodayAndTomorrow
+                         ? SelectTodayAndTomorrow(state.table, {state.Today, state.Tomorrow, 0, 0})
+                         : followed;
+}
+
+void FinishEdit(HWND dialog) {
+    FillNoteList(dialog);
+    state.NotesModified = true;
+    StartNewNote(dialog);
+}
+
+void CommitNote(HWND dialog) {
+    NoteRecord &work = state.table.WorkingNote;
+    work.text = GetControlText(dialog, IDC_NOTE_TEXT);
+    dates::ParseDate(GetControlText(dialog, IDC_NOTE_DATE), work.date);
+    if (EditingExistingNote()) {
+        ReplaceNote(state.table, state.CurrentSlot, work);
+        FinishEdit(dialog);
+        return;
+    }
+    if (work.text.empty()) return;
+    const uint8_t slot = state.CurrentSlot == 0 ? 0 : InsertNote(state.table, work);
+    if (slot == 0) {
+        util::ShowMessageFlags("Agenda llena",
+                               "La agenda ya tiene 255 notas y no admite más.\n"
+                               "Elimine alguna nota antes de añadir esta.",
+                               MB_ICONEXCLAMATION);
+        return;
+    }
+    FollowTableChange(FollowInsert(state.ShownSet, slot));
+    FinishEdit(dialog);
+}
+
+void DeleteCurrentNote(HWND dialog) {
+    if ((util::AskYesNo("confirmar eliminar nota", "¿eliminar nota seleccionada?") & 0xFF) != IDYES) return;
+    const uint8_t slot = state.CurrentSlot;
+    DeleteNote(state.table, slot);
+    FollowTableChange(FollowDelete(state.ShownSet, slot));
+    FinishEdit(dialog);
+}
+
+// Saves the notes and says so; on failure tells the user why and keeps every change.
+bool SaveAndReport() {
+    if (state.agendaUnreadable &&
+        (util::AskYesNoFlags("Reemplazar agenda.dat",
+                             "agenda.dat no se pudo leer al empezar.\n"
+                             "¿Reemplazarlo por las notas que hay ahora en la agenda?",
+                             MB_ICONQUESTION) & 0xFF) != IDYES)
+        return false;
+    const util::WriteResult saved = SaveNotes(state.table);
+    if (!saved.ok) {
+        util::ShowMessageFlags("Error al guardar",
+                               "No se han podido guardar las notas en agenda.dat:\n" + saved.reason +
+                                   "\nLos cambios siguen en la agenda.",
+                               MB_ICONEXCLAMATION);
+        return false;
+    }
+    state.agendaUnreadable = false;
+    util::ShowMessage("Hecho", "modificaciones guardadas");
+    return true;
+}
+
+// Command 1: the "&Aceptar" button, or Enter outside the buttons and the note field.
+void LeaveSaving(HWND dialog) {
+    const HWND focus = GetFocus();
+    if (focus == ControlHandle(dialog, IDC_LEAVE_SAVING)) {
+        if (!state.NotesModified || SaveAndReport()) EndDialog(dialog, 1);
+    } else if (focus == ControlHandle(dialog, IDC_NOTE_DATE)) {
+        FocusControl(dialog, IDC_NOTE_TEXT);
+    }
+}
+
+void AskToSave(HWND dialog) {
+    if (!state.NotesModified) {
+        EndDialog(dialog, 0);
+        return;
+    }
+    const int answer = util::AskYesNoCancel("notas modificadas", "¿guardar los cambios?") & 0xFF;
+    if ((answer == IDYES && SaveAndReport()) || answer == IDNO) EndDialog(dialog, 0);
+}
+
+void ReportLoad(const LoadOutcome &load) {
+    if (load.status == util::ReadStatus::Unreadable) {
+        state.agendaUnreadable = true;
+        util::ShowMessageFlags("No se puede leer agenda.dat",
+                               "agenda.dat existe pero no se ha podido leer:\n" + load.reason +
+                                   "\nLa agenda empieza vacía; no se reemplazará el archivo sin preguntar.",
+                               MB_ICONEXCLAMATION);
+    }
+    if (HeldBackCount(state.table) > 0) {
+        util::ShowMessageFlags("Demasiadas notas",
+                               "agenda.dat tiene " +
+                                   convert::NumberToText(static_cast<int32_t>(255 + HeldBackCount(state.table))) +
+                                   " notas; se muestran las 255 primeras.\n"
+                                   "Las demás se conservan sin cambios al guardar.",
+                               MB_ICONINFORMATION);
+    }
+}
+
+void CreateColours() {
+    if (state.dialogBrush != nullptr) return;
+    state.dialogBrush = CreateSolidBrush(NotesDialogColour);
+    state.listBrush = CreateSolidBrush(NotesListColour);
+    state.editBrush = CreateSolidBrush(NotesEditColour);
+}
+
+dates::CalendarDate LocalDate() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    dates::CalendarDate today;
+    dates::SetDate(today, now.wDay, now.wMonth, now.wYear);
+    return today;
+}
+
+void FillPeriodCombos(HWND dialog) {
+    for (uint16_t month = 1; month <= 12; ++month) ComboAdd(dialog, IDC_MONTH_COMBO, dates::MonthNames[month]);
+    ComboSelect(dialog, IDC_MONTH_COMBO, state.Today.month);
+    for (int32_t year = state.Today.year; year < state.Today.year + 10; ++year)
+        ComboAdd(dialog, IDC_YEAR_COMBO, convert::NumberToText(year));
+    ComboSelect(dialog, IDC_YEAR_COMBO, 1);
+}
+
+// The menu "MNU" comes with the dialog template.
+void InitNotesDialog(HWND dialog) {
+    SetClassLongPtrA(dialog, GCLP_HICON, reinterpret_cast<LONG_PTR>(LoadIconA(state.instance, "Ic0")));
+    CreateColours();
+    state.Today = LocalDate();
+    state.Tomorrow = dates::NextDay(state.Today);
+    ReportLoad(LoadNotes(state.table));
+    ApplyFilter(dialog, state.startupMode ? TodayAndTomorrow : AllNotes);
+    CheckRadioButton(dialog, IDC_PERIOD_ALL, IDC_PERIOD_TODAY, IDC_PERIOD_ALL + state.FilterMode);
+    SetWindowCaption(dialog, "Mi agenda  (hoy: " + dates::WeekdayName(state.Today) + " " +
+                                 dates::DateText(state.Today) + ")");
+    FillPeriodCombos(dialog);
+    StartNewNote(dialog);
+}
+
+void OnCommand(HWND dialog, int id, int code) {
+    switch (id) {
+    case IDC_LEAVE_SAVING: LeaveSaving(dialog); break;
+    case IDC_LEAVE: AskToSave(dialog); break;
+    case IDC_COMMIT_NOTE: CommitNote(dialog); break;
+    case IDC_DELETE_NOTE:
+        if (EditingExistingNote()) DeleteCurrentNote(dialog);
+        break;
+    case IDC_NEW_NOTE: StartNewNote(dialog); break;
+    case IDC_PERIOD_ALL:
+    case IDC_PERIOD_TODAY:
+        if (id - IDC_PERIOD_ALL != state.FilterMode) ApplyFilter(dialog, id - IDC_PERIOD_ALL);
+        break;
+    case IDC_PERIOD_WEEK: ApplyFilter(dialog, ThisWeek); break;
+    case IDC_PERIOD_NEXT_WEEK: ApplyFilter(dialog, NextWeek); break;
+    case IDC_PERIOD_MONTH: ApplyFilter(dialog, ThisMonth); break;
+    case IDC_PERIOD_NEXT_MONTH: ApplyFilter(dialog, NextMonth); break;
+    case IDC_PERIOD_CHOSEN_MONTH: ApplyFilter(dialog, ChosenMonth); break;
+    case IDC_MONTH_COMBO:
+    case IDC_YEAR_COMBO:
+        if (code == CBN_SELCHANGE && IsDlgButtonChecked(dialog, IDC_PERIOD_CHOSEN_MONTH) == BST_CHECKED)
+            ApplyFilter(dialog, ChosenMonth);
+        break;
+    case IDC_NOTE_LIST:
+        if (code == LBN_SELCHANGE) ShowNote(dialog);
+        break;
+    default: break;
+    }
+}
+
+INT_PTR Paint(HDC dc, HBRUSH brush, COLORREF background) {
+    SetBkColor(dc, background);
+    return reinterpret_cast<INT_PTR>(brush);
+}
+
+INT_PTR CALLBACK NotesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    const auto dc = reinterpret_cast<HDC>(wParam);
+    switch (message) {
+    case WM_INITDIALOG:
+        InitNotesDialog(dialog);
+        return FALSE;
+    case WM_COMMAND:
+        OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CTLCOLOREDIT: return Paint(dc, state.editBrush, NotesEditColour);
+    case WM_CTLCOLORLISTBOX:
+        SetTextColor(dc, NotesListTextColour);
+        return Paint(dc, state.listBrush, NotesListColour);
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC: return Paint(dc, state.dialogBrush, NotesDialogColour);
+    default: return 0;
+    }
+}
+
+} // namespace
+
+void RunNotesDialog(HINSTANCE instance, bool startupMode) {
+    state.instance = instance;
+    state.startupMode = startupMode;
+    DialogBoxParamA(instance, "Principal", nullptr, NotesDialogProc, 0);
+}
+
+} // namespace notes

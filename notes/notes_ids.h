@@ -1,0 +1,39 @@
+// Resource and control ids of the notes agenda. Shared by notes.rc and the code.
+#pragma once
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+// Main dialog buttons
+#define IDC_LEAVE_SAVING 1   // "&Aceptar"
+#define IDC_LEAVE 2          // "&Salir"
+#define IDC_COMMIT_NOTE 3    // "&aceptar"
+#define IDC_DELETE_NOTE 4    // "&elimina"
+#define IDC_NEW_NOTE 5       // "&nueva"
+
+// Period radio buttons; the period number is the id minus IDC_PERIOD_ALL, except for
+// the three after the gap at 54
+#define IDC_PERIOD_ALL 50
+#define IDC_PERIOD_TODAY 51
+#define IDC_PERIOD_WEEK 52
+#define IDC_PERIOD_NEXT_WEEK 53
+#define IDC_PERIOD_MONTH 55
+#define IDC_PERIOD_NEXT_MONTH 56
+#define IDC_PERIOD_CHOSEN_MONTH 57
+
+// Month and year of the chosen-month period
+#define IDC_MONTH_COMBO 60
+#define IDC_YEAR_COMBO 61
+
+// Editor and list
+#define IDC_WEEKDAY_LABEL 10
+#define IDC_NOTE_LIST 100
+#define IDC_NOTE_TEXT 110
+#define IDC_NOTE_DATE 112
+
+// Menu commands
+#define IDM_STARTUP_ENTRY 300
+#define IDM_EDIT_TOOLS 501
+#define IDM_HELP 800
+#define IDM_ABOUT 801

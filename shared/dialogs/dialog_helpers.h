@@ -1,0 +1,37 @@
+// Thin helpers over dialog controls. List and combo positions are 1-based; 0 means none
+// (as a selection) or the end of the list (as an insertion point). Texts going to a control
+// are cut to 255 characters; texts read from one hold at most 254.
+#pragma once
+#include <windows.h>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace dialogs {
+
+void SetWindowCaption(HWND window, std::string_view text);
+void SetControlText(HWND dialog, int id, std::string_view text);
+std::string GetControlText(HWND dialog, int id);
+// The control's text, blanks trimmed, as a number; empty text gives 0 with no error.
+// error is set to 1 (result 0) when the text is not a number.
+int32_t GetControlInteger(HWND dialog, int id, int32_t &error);
+HWND ControlHandle(HWND dialog, int id);
+
+void ListClear(HWND dialog, int id);
+LRESULT ListCount(HWND dialog, int id);
+void ListSelect(HWND dialog, int id, uint16_t position);
+uint16_t ListSelection(HWND dialog, int id);
+void ListAdd(HWND dialog, int id, std::string_view text);
+void ListInsert(HWND dialog, int id, uint16_t position, std::string_view text);
+void ListDelete(HWND dialog, int id, uint16_t position);
+// Replaces the line at position, or appends when the list has fewer lines.
+void ListReplace(HWND dialog, int id, uint16_t position, std::string_view text);
+
+void ComboClear(HWND dialog, int id);
+void ComboAdd(HWND dialog, int id, std::string_view text);
+uint16_t ComboSelection(HWND dialog, int id);
+void ComboSelect(HWND dialog, int id, uint16_t position);
+// Adds the ";"-separated items of list in order; empty items add nothing.
+void ComboFillFromList(HWND dialog, int id, std::string_view list);
+
+} // namespace dialogs

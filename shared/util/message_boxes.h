@@ -1,0 +1,19 @@
+// Message boxes: caption first, text second, owned by the window active at that moment.
+// Captions and texts are cut to 255 characters. Each returns the button pressed.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace util {
+
+int ShowMessage(std::string_view caption, std::string_view text);
+int ShowMessageFlags(std::string_view caption, std::string_view text, uint16_t flags);
+int AskYesNo(std::string_view caption, std::string_view text);
+int AskYesNoFlags(std::string_view caption, std::string_view text, uint16_t flags);
+int AskYesNoCancel(std::string_view caption, std::string_view text);
+
+// The first 255 characters of a text handed to the system.
+std::string ShortString(std::string_view text);
+
+} // namespace util
