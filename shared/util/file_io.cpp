@@ -1,1 +1,8 @@
-// placeholder: to be written
+#include "shared/util/file_io.h"
+
+namespace util {
+
+// Beside the target, so the final rename never crosses a volume.
+std::string TemporaryPathFor(const std::string &path) { return path + ".tmp"; }
+
+} // namespace util

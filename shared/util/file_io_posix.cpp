@@ -1,1 +1,98 @@
-// placeholder: to be written
+// The POSIX side of file_io.h, used by the native build that runs the unit tests.
+#include "shared/util/file_io.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace util {
+namespace {
+
+std::string SystemReason(int error) { return std::strerror(error); }
+
+// Flushes the folder holding path, so the rename itself survives a crash; best effort.
+void SyncParentFolder(const std::string &path) {
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool WriteAll(int fd, const std::vector<uint8_t> &bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+ReadResult ReadWholeFile(const std::string &path) {
+    ReadResult result;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        // A missing file or folder means "nothing stored yet"; anything else is a real fault.
+        if (errno == ENOENT || errno == ENOTDIR) {
+            result.status = ReadStatus::Missing;
+        } else {
+            result.status = ReadStatus::Unreadable;
+            result.reason = SystemReason(errno);
+        }
+        return result;
+    }
+    uint8_t buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int error = errno;
+            ::close(fd);
+            result.bytes.clear();
+            result.status = ReadStatus::Unreadable;
+            result.reason = SystemReason(error);
+            return result;
+        }
+        result.bytes.insert(result.bytes.end(), buffer, buffer + n);
+    }
+    ::close(fd);
+    result.status = ReadStatus::Read;
+    return result;
+}
+
+WriteResult WriteFileSafely(const std::string &path, const std::vector<uint8_t> &bytes) {
+    const std::string temporary = TemporaryPathFor(path);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return {false, SystemReason(errno)};
+
+    int error = 0;
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return {false, SystemReason(error)};
+    }
+    SyncParentFolder(path);
+    return {true, {}};
+}
+
+} // namespace util

@@ -1,1 +1,106 @@
-// placeholder: to be written
+#include <windows.h>
+
+// The Windows side of file_io.h: ANSI calls, so Windows-1252 names reach the system as they are.
+#include "shared/util/file_io.h"
+
+#include <algorithm>
+
+namespace util {
+namespace {
+
+// The system's message for an error code, without the trailing CR LF and full stop.
+std::string SystemReason(DWORD error) {
+    char text[512] = {};
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                        error, 0, text, sizeof text, nullptr);
+    std::string reason(text, length);
+    while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n' || reason.back() == '.' ||
+                               reason.back() == ' '))
+        reason.pop_back();
+    if (reason.empty())
+        reason = "Windows error " + std::to_string(error);
+    return reason;
+}
+
+// Closes the handle when the scope ends, whichever way it ends.
+struct HandleCloser {
+    HANDLE handle;
+    ~HandleCloser() {
+        if (handle != INVALID_HANDLE_VALUE)
+            CloseHandle(handle);
+    }
+};
+
+bool WriteAll(HANDLE file, const std::vector<uint8_t> &bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr))
+            return false;
+        if (written == 0) {
+            SetLastError(ERROR_WRITE_FAULT);
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+} // namespace
+
+ReadResult ReadWholeFile(const std::string &path) {
+    ReadResult result;
+    HandleCloser file{CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr)};
+    if (file.handle == INVALID_HANDLE_VALUE) {
+        // A missing file or folder means "nothing stored yet"; anything else is a real fault.
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+            result.status = ReadStatus::Missing;
+        } else {
+            result.status = ReadStatus::Unreadable;
+            result.reason = SystemReason(error);
+        }
+        return result;
+    }
+    uint8_t buffer[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file.handle, buffer, sizeof buffer, &got, nullptr)) {
+            result.bytes.clear();
+            result.status = ReadStatus::Unreadable;
+            result.reason = SystemReason(GetLastError());
+            return result;
+        }
+        if (got == 0)
+            break;
+        result.bytes.insert(result.bytes.end(), buffer, buffer + got);
+    }
+    result.status = ReadStatus::Read;
+    return result;
+}
+
+WriteResult WriteFileSafely(const std::string &path, const std::vector<uint8_t> &bytes) {
+    const std::string temporary = TemporaryPathFor(path);
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {false, SystemReason(GetLastError())};
+
+    DWORD error = ERROR_SUCCESS;
+    if (!WriteAll(file, bytes) || !FlushFileBuffers(file))
+        error = GetLastError();
+    if (!CloseHandle(file) && error == ERROR_SUCCESS)
+        error = GetLastError();
+    if (error == ERROR_SUCCESS &&
+        !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error = GetLastError();
+    if (error != ERROR_SUCCESS) {
+        DeleteFileA(temporary.c_str());
+        return {false, SystemReason(error)};
+    }
+    return {true, {}};
+}
+
+} // namespace util
