@@ -1,0 +1,253 @@
+#include <windows.h>
+#include "tests/win32/driver.h"
+#include <fstream>
+#include <iterator>
+
+namespace driver {
+
+std::wstring Wide(const std::string &text) {
+    if (text.empty()) return {};
+    const int size = MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    return wide;
+}
+
+std::string Narrow(const std::wstring &text) {
+    if (text.empty()) return {};
+    const int size = WideCharToMultiByte(1252, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(1252, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size, nullptr,
+                        nullptr);
+    return narrow;
+}
+
+TempFolder::TempFolder() {
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    static int counter = 0;
+    for (;;) {
+        path_ = std::string(base) + "agenda-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(++counter);
+        if (CreateDirectoryA(path_.c_str(), nullptr)) break;
+    }
+}
+
+TempFolder::~TempFolder() {
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name != "." && name != "..") DeleteFileA(File(name).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path_.c_str());
+}
+
+Program::Program(const std::string &exe, const std::string &folder, const std::string &arguments) {
+    std::string path = exe;
+    for (char &c : path)
+        if (c == '/') c = '\\';
+    std::string commandLine = "\"" + path + "\"" + (arguments.empty() ? "" : " " + arguments);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &info_))
+        info_ = {};
+}
+
+Program::~Program() {
+    if (info_.hProcess == nullptr) return;
+    if (Running()) {
+        TerminateProcess(info_.hProcess, 99);
+        WaitForSingleObject(info_.hProcess, DefaultTimeoutMs);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+bool Program::Running() {
+    return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool Program::WaitForExit(DWORD &exitCode, DWORD timeoutMs) {
+    if (info_.hProcess == nullptr || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    return GetExitCodeProcess(info_.hProcess, &exitCode) != 0;
+}
+
+bool WaitUntil(const std::function<bool()> &condition, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() > end) return false;
+        Sleep(20);
+    }
+}
+
+std::string WindowText(HWND window) {
+    const auto length = static_cast<int>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const auto copied =
+        SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(copied));
+    return Narrow(text);
+}
+
+namespace {
+struct DialogSearch {
+    DWORD processId;
+    const std::string *captionStart;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
+    auto &search = *reinterpret_cast<DialogSearch *>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner == search.processId && IsWindowVisible(window) && std::string(className) == "#32770" &&
+        WindowText(window).rfind(*search.captionStart, 0) == 0) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+} // namespace
+
+HWND FindDialog(DWORD processId, const std::string &captionStart) {
+    DialogSearch search{processId, &captionStart, nullptr};
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForDialog(DWORD processId, const std::string &captionStart, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindDialog(processId, captionStart)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+HWND WaitForMessageBox(DWORD processId, const std::string &caption, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            found = FindDialog(processId, caption);
+            return found != nullptr && WindowText(found) == caption;
+        },
+        timeoutMs);
+    return found != nullptr && WindowText(found) == caption ? found : nullptr;
+}
+
+std::string ControlText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+
+void SetText(HWND dialog, int id, const std::string &text) {
+    const std::wstring wide = Wide(text);
+    SendMessageW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+namespace {
+std::vector<std::string> Items(HWND control, UINT countMessage, UINT lengthMessage, UINT textMessage) {
+    std::vector<std::string> items;
+    const auto count = SendMessageW(control, countMessage, 0, 0);
+    for (WPARAM i = 0; static_cast<LRESULT>(i) < count; ++i) {
+        const auto length = SendMessageW(control, lengthMessage, i, 0);
+        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+        SendMessageW(control, textMessage, i, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<size_t>(length));
+        items.push_back(Narrow(text));
+    }
+    return items;
+}
+} // namespace
+
+std::vector<std::string> ListLines(HWND dialog, int id) {
+    return Items(GetDlgItem(dialog, id), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+}
+
+std::vector<std::string> ComboItems(HWND dialog, int id) {
+    return Items(GetDlgItem(dialog, id), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+}
+
+int ComboSelectionIndex(HWND dialog, int id) {
+    return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
+}
+
+bool IsChecked(HWND dialog, int id) { return SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+int FocusedControl(HWND dialog) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) || info.hwndFocus == nullptr)
+        return 0;
+    return GetDlgCtrlID(info.hwndFocus);
+}
+
+namespace {
+// Returns once the program has handled what a click queued: Wine delivers part of a
+// click through the program's message queue, after BM_CLICK itself has returned.
+void WaitUntilHandled(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
+    if (process == nullptr) return;
+    WaitForInputIdle(process, DefaultTimeoutMs);
+    CloseHandle(process);
+}
+} // namespace
+
+void Click(HWND dialog, int id) {
+    SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    WaitUntilHandled(dialog);
+}
+
+void ClickAsync(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void SelectListLine(HWND dialog, int id, int index) {
+    const HWND list = GetDlgItem(dialog, id);
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+void SelectComboItem(HWND dialog, int id, int index) {
+    const HWND combo = GetDlgItem(dialog, id);
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+void PressKey(HWND dialog, int id, WORD key) {
+    const HWND control = GetDlgItem(dialog, id);
+    PostMessageW(control, WM_KEYDOWN, key, 1);
+    PostMessageW(control, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
+}
+
+std::string MessageBoxText(HWND box) { return ControlText(box, 0xFFFF); }
+
+bool HasButton(HWND box, int id) { return GetDlgItem(box, id) != nullptr; }
+
+void Answer(HWND box, int button) { PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0); }
+
+std::vector<uint8_t> ReadFileBytes(const std::string &path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void WriteFileBytes(const std::string &path, const std::vector<uint8_t> &bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool FileExists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+FileLock::FileLock(const std::string &path)
+    : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+
+void FileLock::Release() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+}
+
+} // namespace driver
