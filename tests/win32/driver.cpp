@@ -1,7 +1,5 @@
 #include <windows.h>
 #include "tests/win32/driver.h"
-#include <fstream>
-#include <iterator>
 
 namespace driver {
 
@@ -21,30 +19,6 @@ std::string Narrow(const std::wstring &text) {
     WideCharToMultiByte(1252, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size, nullptr,
                         nullptr);
     return narrow;
-}
-
-TempFolder::TempFolder() {
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
-    static int counter = 0;
-    for (;;) {
-        path_ = std::string(base) + "agenda-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++counter);
-        if (CreateDirectoryA(path_.c_str(), nullptr)) break;
-    }
-}
-
-TempFolder::~TempFolder() {
-    WIN32_FIND_DATAA found{};
-    const HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name != "." && name != "..") DeleteFileA(File(name).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path_.c_str());
 }
 
 Program::Program(const std::string &exe, const std::string &folder, const std::string &arguments) {
@@ -69,11 +43,11 @@ Program::~Program() {
     CloseHandle(info_.hProcess);
 }
 
-bool Program::Running() {
+bool Program::Running() const {
     return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-bool Program::WaitForExit(DWORD &exitCode, DWORD timeoutMs) {
+bool Program::WaitForExit(DWORD &exitCode, DWORD timeoutMs) const {
     if (info_.hProcess == nullptr || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
     return GetExitCodeProcess(info_.hProcess, &exitCode) != 0;
 }
@@ -130,14 +104,10 @@ HWND WaitForDialog(DWORD processId, const std::string &captionStart, DWORD timeo
     return found;
 }
 
-HWND WaitForMessageBox(DWORD processId, const std::string &caption, DWORD timeoutMs) {
+HWND WaitForBox(DWORD processId, const std::string &caption, DWORD timeoutMs) {
     HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            found = FindDialog(processId, caption);
-            return found != nullptr && WindowText(found) == caption;
-        },
-        timeoutMs);
+    WaitUntil([&] { return (found = FindDialog(processId, caption)) != nullptr && WindowText(found) == caption; },
+              timeoutMs);
     return found != nullptr && WindowText(found) == caption ? found : nullptr;
 }
 
@@ -223,23 +193,7 @@ void PressKey(HWND dialog, int id, WORD key) {
     PostMessageW(control, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
 }
 
-std::string MessageBoxText(HWND box) { return ControlText(box, 0xFFFF); }
-
-bool HasButton(HWND box, int id) { return GetDlgItem(box, id) != nullptr; }
-
 void Answer(HWND box, int button) { PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0); }
-
-std::vector<uint8_t> ReadFileBytes(const std::string &path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void WriteFileBytes(const std::string &path, const std::vector<uint8_t> &bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-bool FileExists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 FileLock::FileLock(const std::string &path)
     : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,

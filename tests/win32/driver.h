@@ -1,6 +1,6 @@
 // Drives a program's dialogs from the test process: start it in a folder, find its windows,
 // read and set control texts (as Windows-1252), press buttons and answer message boxes.
-// Every wait has a timeout; a Program that is still running when destroyed is ended.
+// Every wait has a timeout; a Program still running when destroyed is ended.
 #pragma once
 #include <windows.h>
 #include <functional>
@@ -11,20 +11,6 @@ namespace driver {
 
 constexpr DWORD DefaultTimeoutMs = 10000;
 
-// A fresh folder under the temporary folder, removed with its files at the end.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder &) = delete;
-    TempFolder &operator=(const TempFolder &) = delete;
-    const std::string &Path() const { return path_; }
-    std::string File(const std::string &name) const { return path_ + "\\" + name; }
-
-  private:
-    std::string path_;
-};
-
 class Program {
   public:
     Program(const std::string &exe, const std::string &folder, const std::string &arguments = "");
@@ -32,10 +18,9 @@ class Program {
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
     DWORD Id() const { return info_.dwProcessId; }
-    DWORD ThreadId() const { return info_.dwThreadId; }
+    bool Running() const;
     // True with the exit code when the program ended within the timeout.
-    bool WaitForExit(DWORD &exitCode, DWORD timeoutMs = DefaultTimeoutMs);
-    bool Running();
+    bool WaitForExit(DWORD &exitCode, DWORD timeoutMs = DefaultTimeoutMs) const;
 
   private:
     PROCESS_INFORMATION info_{};
@@ -44,45 +29,33 @@ class Program {
 // Polls condition every 20 ms until it holds or the timeout passes.
 bool WaitUntil(const std::function<bool()> &condition, DWORD timeoutMs = DefaultTimeoutMs);
 
-// A visible dialog of the process whose caption starts with captionStart, or nullptr.
+// A visible dialog of the process whose caption starts with captionStart (a message box is
+// a dialog too); WaitForBox wants the whole caption.
 HWND FindDialog(DWORD processId, const std::string &captionStart);
 HWND WaitForDialog(DWORD processId, const std::string &captionStart, DWORD timeoutMs = DefaultTimeoutMs);
+HWND WaitForBox(DWORD processId, const std::string &caption, DWORD timeoutMs = DefaultTimeoutMs);
 
 std::string WindowText(HWND window);
-std::string ControlText(HWND dialog, int id);
+std::string ControlText(HWND dialog, int id); // a message box's text is control 0xFFFF
 void SetText(HWND dialog, int id, const std::string &text);
 std::vector<std::string> ListLines(HWND dialog, int id);
 std::vector<std::string> ComboItems(HWND dialog, int id);
 int ComboSelectionIndex(HWND dialog, int id);
 bool IsChecked(HWND dialog, int id);
-// The control of the dialog that has the keyboard focus, as its id (0 when none).
-int FocusedControl(HWND dialog);
+int FocusedControl(HWND dialog); // the id of the control with the keyboard focus, 0 when none
 
-// Presses a button and returns when the dialog has handled it.
+// Presses a button and returns when the program has handled it.
 void Click(HWND dialog, int id);
 // Presses a button without waiting: for buttons that open a message box.
 void ClickAsync(HWND dialog, int id);
-// Selects a list line or combo item (0-based; -1 none) and notifies the dialog as a user would.
+// Selects a list line or combo item (0-based) and notifies the dialog as the control would.
 void SelectListLine(HWND dialog, int id, int index);
 void SelectComboItem(HWND dialog, int id, int index);
-// Sends a key press to a control, as the keyboard would.
 void PressKey(HWND dialog, int id, WORD key);
-
-// A message box is a dialog of its own; its text is the static control 0xFFFF.
-std::string MessageBoxText(HWND box);
-bool HasButton(HWND box, int id);
 void Answer(HWND box, int button);
 
-// Waits for a box with that caption, checks nothing else; nullptr on timeout.
-HWND WaitForMessageBox(DWORD processId, const std::string &caption, DWORD timeoutMs = DefaultTimeoutMs);
-
-// Windows-1252 and UTF-16 conversions of the texts crossing the process boundary.
-std::wstring Wide(const std::string &text);
-std::string Narrow(const std::wstring &text);
-
-std::vector<uint8_t> ReadFileBytes(const std::string &path);
-void WriteFileBytes(const std::string &path, const std::vector<uint8_t> &bytes);
-bool FileExists(const std::string &path);
+std::wstring Wide(const std::string &text);   // from Windows-1252
+std::string Narrow(const std::wstring &text); // to Windows-1252
 
 // Holds a file open with no sharing, so that nobody else can read, replace or delete it.
 class FileLock {

@@ -1,139 +1,94 @@
-// Tarvela end to end: the real program in a fresh folder, driven like a user would.
+// Tarvela end to end: the real program in a fresh folder, driven as a user would.
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <chrono>
-#include <cstdio>
-#include <functional>
 #include <memory>
+#include "notes/periods.h"
+#include "shared/dates/names.h"
+#include "shared/util/language.h"
+#include "tests/unit/test_files.h"
 #include "tests/win32/driver.h"
 
 using namespace std::chrono;
-using driver::Answer;
-using driver::Click;
-using driver::ClickAsync;
-using driver::ControlText;
-using driver::ListLines;
+using namespace driver;
+using notes::NoteRecord;
+using Lines = std::vector<std::string>;
 
 namespace {
 
-// Control ids of the main dialog
-constexpr int LeaveSaving = 1, Leave = 2, Commit = 3, Delete = 4, NewNote = 5;
-constexpr int AllNotes = 50, TodayAndTomorrow = 51, ThisWeek = 52, NextWeek = 53, ThisMonth = 55,
-              NextMonth = 56, ChosenMonth = 57, MonthCombo = 60, YearCombo = 61;
-constexpr int WeekdayLabel = 10, NoteList = 100, NoteText = 110, NoteDate = 112;
-constexpr size_t RecordSize = 262;
+constexpr int LeaveSaving = 1, Leave = 2, Commit = 3, Delete = 4, NewNote = 5, AllNotes = 50, TodayAndTomorrow = 51,
+              ChosenMonth = 57, MonthCombo = 60, YearCombo = 61, WeekdayLabel = 10, NoteList = 100,
+              NoteText = 110, NoteDate = 112;
+const std::string DeleteQuestion = "\xBF" "eliminar nota seleccionada?", SaveQuestion = "\xBFguardar los cambios?";
 
-const char *const DayNames[] = {"domingo", "lunes", "martes", "mi\xE9rcoles", "jueves", "viernes", "s\xE1" "bado"};
-const char *const DayAbbreviations[] = {"Do", "Lu", "Ma", "Mi", "Ju", "Vy", "Sa"};
-
-struct Note {
-    unsigned day, month, year;
-    std::string text;
-};
-
-sys_days Today() {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    return sys_days{year{now.wYear} / month{now.wMonth} / day{now.wDay}};
-}
-
-Note NoteOn(sys_days when, const std::string &text) {
+NoteRecord On(sys_days when, const std::string &text = "") {
     const year_month_day date{when};
-    return {unsigned(date.day()), unsigned(date.month()), static_cast<unsigned>(int(date.year())), text};
+    return {{static_cast<uint16_t>(unsigned(date.day())), static_cast<uint16_t>(unsigned(date.month())),
+             static_cast<uint16_t>(int(date.year()))},
+            text};
 }
 
-bool IsValid(const Note &note) {
-    return year_month_day{year(static_cast<int>(note.year)) / month(note.month) / day(note.day)}.ok();
-}
-
-sys_days DayOf(const Note &note) {
-    return sys_days{year(static_cast<int>(note.year)) / month(note.month) / day(note.day)};
-}
-
-std::string DateText(const Note &note) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02u/%02u/%u", note.day, note.month, note.year);
-    return text;
-}
-
-std::string WeekdayName(sys_days when) { return DayNames[weekday{when}.c_encoding()]; }
-
-std::string Line(const Note &note) {
-    return DateText(note) + " " + DayAbbreviations[weekday{DayOf(note)}.c_encoding()] + " " + note.text;
-}
-
-std::vector<uint8_t> Record(const Note &note) {
-    std::vector<uint8_t> bytes(RecordSize, 0);
-    const unsigned fields[] = {note.day, note.month, note.year};
-    for (size_t i = 0; i < 3; ++i) {
-        bytes[2 * i] = static_cast<uint8_t>(fields[i] & 0xFF);
-        bytes[2 * i + 1] = static_cast<uint8_t>(fields[i] >> 8);
-    }
-    bytes[6] = static_cast<uint8_t>(note.text.size());
-    std::copy(note.text.begin(), note.text.end(), bytes.begin() + 7);
-    return bytes;
-}
-
-Note FromRecord(const uint8_t *bytes) {
-    return {bytes[0] + 256u * bytes[1], bytes[2] + 256u * bytes[3], bytes[4] + 256u * bytes[5],
-            std::string(reinterpret_cast<const char *>(bytes + 7), bytes[6])};
-}
-
-std::vector<std::string> LinesOf(const std::vector<Note> &notes, const std::function<bool(sys_days)> &inPeriod) {
-    std::vector<std::string> lines;
-    for (const Note &note : notes)
-        if (IsValid(note) && inPeriod(DayOf(note))) lines.push_back(Line(note));
+Lines LinesOf(const std::vector<NoteRecord> &notes) {
+    Lines lines;
+    for (const NoteRecord &note : notes) lines.push_back(notes::NoteListLine(note));
     return lines;
 }
 
 class Tarvela : public ::testing::Test {
   protected:
-    driver::TempFolder folder;
-    std::unique_ptr<driver::Program> program;
+    testing_support::TempFolder folder;
+    std::unique_ptr<Program> program;
     HWND dialog = nullptr;
-    const sys_days today = Today();
+    const sys_days today = [] {
+        SYSTEMTIME now{};
+        GetLocalTime(&now);
+        return sys_days{year{now.wYear} / now.wMonth / now.wDay};
+    }();
+    const std::string agenda = folder.dir + "agenda.dat";
 
-    std::string AgendaPath() const { return folder.File("agenda.dat"); }
-
-    void WriteAgenda(const std::vector<Note> &notes) {
-        std::vector<uint8_t> bytes;
-        for (const Note &note : notes) {
-            const auto record = Record(note);
-            bytes.insert(bytes.end(), record.begin(), record.end());
-        }
-        driver::WriteFileBytes(AgendaPath(), bytes);
+    void SetUp() override {
+        util::LanguageIndex = 2;
+        dates::SelectLanguage();
     }
 
-    std::vector<Note> ReadAgenda() const {
-        const auto bytes = driver::ReadFileBytes(AgendaPath());
-        EXPECT_EQ(bytes.size() % RecordSize, 0u);
-        std::vector<Note> notes;
-        for (size_t at = 0; at + RecordSize <= bytes.size(); at += RecordSize) notes.push_back(FromRecord(&bytes[at]));
-        return notes;
+    void WriteAgenda(const std::vector<NoteRecord> &notes) {
+        notes::NoteTable table;
+        table.notes = notes;
+        ASSERT_TRUE(notes::SaveNotes(table, agenda).ok);
+    }
+
+    std::vector<NoteRecord> ReadAgenda() {
+        notes::NoteTable table;
+        notes::LoadNotes(table, agenda);
+        return table.notes;
     }
 
     void Launch(const std::string &arguments = "") {
-        program = std::make_unique<driver::Program>(TARVELA_EXE, folder.Path(), arguments);
+        program = std::make_unique<Program>(TARVELA_EXE, folder.dir, arguments);
     }
 
     void Start(const std::string &arguments = "") {
         Launch(arguments);
-        dialog = driver::WaitForDialog(program->Id(), "Mi agenda");
-        ASSERT_NE(dialog, nullptr) << "the main dialog did not open";
+        ASSERT_NE(dialog = WaitForDialog(program->Id(), "Mi agenda"), nullptr) << "the main dialog did not open";
     }
 
-    // Waits for a box, checks its text, answers it.
-    void ExpectBox(const std::string &caption, const std::string &text, int answer) {
-        const HWND box = driver::WaitForMessageBox(program->Id(), caption);
-        ASSERT_NE(box, nullptr) << "no message box \"" << caption << "\"";
-        EXPECT_EQ(driver::MessageBoxText(box), text);
+    // Waits for the box, checks its text (when given) and answers it; returns its text.
+    std::string ExpectBox(const std::string &caption, int answer, const std::string &text = {}) {
+        const HWND box = WaitForBox(program->Id(), caption);
+        EXPECT_NE(box, nullptr) << "no message box \"" << caption << "\"";
+        if (box == nullptr) return {};
+        const std::string shown = ControlText(box, 0xFFFF);
+        if (!text.empty()) {
+            EXPECT_EQ(shown, text);
+        }
         Answer(box, answer);
-        driver::WaitUntil([&] { return !IsWindow(box); });
+        WaitUntil([&] { return !IsWindow(box); });
+        return shown;
     }
 
     bool NoBoxWithin(DWORD milliseconds) {
         Sleep(milliseconds);
-        return driver::FindDialog(program->Id(), "") == dialog;
+        return FindDialog(program->Id(), "") == dialog && program->Running();
     }
 
     void ExpectExit() {
@@ -143,341 +98,290 @@ class Tarvela : public ::testing::Test {
     }
 
     void AddNote(const std::string &date, const std::string &text) {
-        driver::SetText(dialog, NoteDate, date);
-        driver::SetText(dialog, NoteText, text);
+        SetText(dialog, NoteDate, date);
+        SetText(dialog, NoteText, text);
         Click(dialog, Commit);
     }
 
-    std::vector<std::string> List() const { return ListLines(dialog, NoteList); }
+    void DeleteLine(int line) {
+        SelectListLine(dialog, NoteList, line);
+        ClickAsync(dialog, Delete);
+        ExpectBox("confirmar eliminar nota", IDYES, DeleteQuestion);
+    }
+
+    Lines List() const { return ListLines(dialog, NoteList); }
 };
 
-TEST_F(Tarvela, OpensOnAllNotesWithTodayInTheEditor) {
+TEST_F(Tarvela, OpensOnAllNotesWithTodayInTheEditorAndLeavesQuietly) {
     Start();
-    const Note now = NoteOn(today, "");
-    EXPECT_EQ(driver::WindowText(dialog), "Mi agenda  (hoy: " + WeekdayName(today) + " " + DateText(now) + ")");
-    EXPECT_TRUE(driver::IsChecked(dialog, AllNotes));
-    EXPECT_FALSE(driver::IsChecked(dialog, TodayAndTomorrow));
-    EXPECT_EQ(ControlText(dialog, NoteDate), DateText(now));
-    EXPECT_EQ(ControlText(dialog, WeekdayLabel), WeekdayName(today));
-    EXPECT_EQ(driver::FocusedControl(dialog), NoteDate);
+    const NoteRecord now = On(today);
+    const std::string dayName = Lines{"domingo", "lunes",   "martes", "mi\xE9rcoles",
+                                      "jueves",  "viernes", "s\xE1" "bado"}[weekday{today}.c_encoding()];
+    EXPECT_EQ(WindowText(dialog), "Mi agenda  (hoy: " + dayName + " " + dates::DateText(now.date) + ")");
+    EXPECT_TRUE(IsChecked(dialog, AllNotes));
+    EXPECT_EQ(ControlText(dialog, NoteDate), dates::DateText(now.date));
+    EXPECT_EQ(ControlText(dialog, WeekdayLabel), dayName);
+    EXPECT_EQ(FocusedControl(dialog), NoteDate);
     EXPECT_TRUE(List().empty());
-
-    const std::vector<std::string> months = {"enero", "febrero", "marzo", "abril", "mayo", "junio", "julio",
-                                             "agosto", "septiembre", "octubre", "noviembre", "diciembre"};
-    EXPECT_EQ(driver::ComboItems(dialog, MonthCombo), months);
-    EXPECT_EQ(driver::ComboSelectionIndex(dialog, MonthCombo), static_cast<int>(now.month) - 1);
-    std::vector<std::string> years;
-    for (unsigned y = now.year; y < now.year + 10; ++y) years.push_back(std::to_string(y));
-    EXPECT_EQ(driver::ComboItems(dialog, YearCombo), years);
-    EXPECT_EQ(driver::ComboSelectionIndex(dialog, YearCombo), 0);
+    EXPECT_EQ(ComboItems(dialog, MonthCombo), Lines({"enero", "febrero", "marzo", "abril", "mayo", "junio", "julio",
+                                                     "agosto", "septiembre", "octubre", "noviembre", "diciembre"}));
+    EXPECT_EQ(ComboSelectionIndex(dialog, MonthCombo), now.date.month - 1);
+    Lines years;
+    for (int y = now.date.year; y < now.date.year + 10; ++y) years.push_back(std::to_string(y));
+    EXPECT_EQ(ComboItems(dialog, YearCombo), years);
+    EXPECT_EQ(ComboSelectionIndex(dialog, YearCombo), 0);
 
     ClickAsync(dialog, Leave); // nothing changed: no question
     ExpectExit();
-    EXPECT_FALSE(driver::FileExists(AgendaPath()));
+    EXPECT_FALSE(std::filesystem::exists(agenda));
 }
 
-TEST_F(Tarvela, StartupModeShowsOnlyWhenSomethingIsDue) {
-    WriteAgenda({NoteOn(today + days{10}, "later")});
+TEST_F(Tarvela, StartupModeShowsOnlyWhenSomethingIsDueAndNeverDropsChanges) {
+    WriteAgenda({On(today + days{10}, "later")});
     Launch("1");
     bool shown = false;
-    DWORD code = 999;
-    driver::WaitUntil([&] {
-        shown = shown || driver::FindDialog(program->Id(), "Mi agenda") != nullptr;
-        return !program->Running();
-    });
-    ASSERT_TRUE(program->WaitForExit(code, 0)) << "start-up mode with nothing due must end";
-    EXPECT_EQ(code, 0u);
-    EXPECT_FALSE(shown);
+    WaitUntil([&] { return (shown = shown || FindDialog(program->Id(), "Mi agenda")), !program->Running(); });
+    ExpectExit();
+    EXPECT_FALSE(shown) << "start-up mode with nothing due must end unseen";
 
-    const std::vector<Note> notes = {NoteOn(today + days{1}, "tomorrow"), NoteOn(today + days{10}, "later")};
+    const std::vector<NoteRecord> notes = {On(today + days{1}, "tomorrow"), On(today + days{10}, "later")};
     WriteAgenda(notes);
     Start("1");
-    EXPECT_TRUE(driver::IsChecked(dialog, TodayAndTomorrow));
-    EXPECT_FALSE(driver::IsChecked(dialog, AllNotes));
-    EXPECT_EQ(List(), std::vector<std::string>{Line(notes[0])});
+    EXPECT_TRUE(IsChecked(dialog, TodayAndTomorrow) && !IsChecked(dialog, AllNotes));
+    EXPECT_EQ(List(), LinesOf({notes[0]}));
     Click(dialog, AllNotes);
-    EXPECT_EQ(List(), (std::vector<std::string>{Line(notes[0]), Line(notes[1])}));
-}
+    EXPECT_EQ(List(), LinesOf(notes));
 
-TEST_F(Tarvela, StartupModeNeverDropsChangedNotes) {
-    WriteAgenda({NoteOn(today + days{1}, "tomorrow")});
-    Start("1");
-    driver::SelectListLine(dialog, NoteList, 0);
-    ClickAsync(dialog, Delete);
-    ExpectBox("confirmar eliminar nota", "\xBF" "eliminar nota seleccionada?", IDYES);
-    Click(dialog, AllNotes);
-    Click(dialog, TodayAndTomorrow); // nothing due any more, but a note was deleted
+    // Nothing is due once tomorrow's note is deleted; choosing the period again must not
+    // end the program and lose that change.
+    DeleteLine(0);
+    Click(dialog, TodayAndTomorrow);
     EXPECT_TRUE(program->Running());
     ClickAsync(dialog, Leave);
-    ExpectBox("notas modificadas", "\xBFguardar los cambios?", IDNO);
+    ExpectBox("notas modificadas", IDNO, SaveQuestion);
     ExpectExit();
-    EXPECT_EQ(ReadAgenda().size(), 1u);
+    EXPECT_EQ(ReadAgenda().size(), 2u);
 }
 
 TEST_F(Tarvela, EveryPeriodListsItsNotes) {
     const year_month_day now{today};
-    const auto monday = today - days{(weekday{today}.iso_encoding() - 1)};
+    const sys_days monday = today - days{weekday{today}.iso_encoding() - 1};
     const year_month_day nextMonth{(now.year() / now.month() + months{1}) / 1};
-    const sys_days march{(now.year() + years{2}) / March / 15};
-    const std::vector<Note> notes = {
-        {0, 0, 0, "sin fecha"},
-        NoteOn(today - days{1}, "ayer"),
-        NoteOn(today, "hoy"),
-        NoteOn(today + days{1}, "ma\xF1" "ana"),
-        NoteOn(today + days{7}, "en una semana"),
-        NoteOn(sys_days{nextMonth.year() / nextMonth.month() / 1}, "mes que viene"),
-        NoteOn(march, "marzo"),
-        {31, 2, static_cast<unsigned>(int(now.year())), "imposible"},
+    const std::vector<NoteRecord> notes = {
+        {{0, 0, 0}, "sin fecha"},
+        On(today - days{1}, "ayer"),
+        On(today, "hoy"),
+        On(today + days{1}, "ma\xF1" "ana"),
+        On(monday + days{7}, "lunes que viene"),
+        On(monday + days{13}, "domingo que viene"),
+        On(sys_days{nextMonth}, "mes que viene"),
+        On(sys_days{(now.year() + years{2}) / March / 15}, "marzo"),
+        {{31, 2, static_cast<uint16_t>(int(now.year()))}, "imposible"},
     };
     WriteAgenda(notes);
     Start();
+    EXPECT_EQ(List(), LinesOf(notes));
 
-    // "Todas" lists every note in file order, undated and impossible dates included.
-    ASSERT_EQ(List().size(), notes.size());
-    EXPECT_EQ(List()[2], Line(notes[2]));
-    EXPECT_EQ(List()[0].rfind("00/00/0 ", 0), 0u);
-    EXPECT_EQ(List()[0].substr(List()[0].size() - 10), " sin fecha");
+    // Each button against the days it covers, worked out here from the calendar.
+    const auto listed = [&](auto inPeriod) {
+        std::vector<NoteRecord> in;
+        for (const NoteRecord &note : notes) {
+            const year_month_day date{year(note.date.year), month(note.date.month), day(note.date.day)};
+            if (date.ok() && inPeriod(sys_days{date})) in.push_back(note);
+        }
+        return LinesOf(in);
+    };
+    const auto inMonth = [](year_month_day m) {
+        return [=](sys_days d) { return year_month_day{d}.year() == m.year() && year_month_day{d}.month() == m.month(); };
+    };
+    const auto between = [](sys_days first, sys_days last) { return [=](sys_days d) { return d >= first && d <= last; }; };
+    Click(dialog, 51);
+    EXPECT_EQ(List(), listed(between(today, today + days{1})));
+    Click(dialog, 52);
+    EXPECT_EQ(List(), listed(between(monday, monday + days{6})));
+    Click(dialog, 53);
+    EXPECT_EQ(List(), listed(between(monday + days{7}, monday + days{13})));
+    Click(dialog, 55);
+    EXPECT_EQ(List(), listed(inMonth(now)));
+    Click(dialog, 56);
+    EXPECT_EQ(List(), listed(inMonth(nextMonth)));
 
-    const auto between = [](sys_days first, sys_days last) {
-        return [=](sys_days d) { return d >= first && d <= last; };
-    };
-    const auto inMonth = [](year_month_day month) {
-        return [=](sys_days d) {
-            const year_month_day date{d};
-            return date.year() == month.year() && date.month() == month.month();
-        };
-    };
-    struct Case {
-        int button;
-        std::function<bool(sys_days)> inPeriod;
-    };
-    const Case cases[] = {
-        {TodayAndTomorrow, between(today, today + days{1})},
-        {ThisWeek, between(monday, monday + days{6})},
-        {NextWeek, between(monday + days{7}, monday + days{13})},
-        {ThisMonth, inMonth(now)},
-        {NextMonth, inMonth(nextMonth)},
-    };
-    for (const Case &period : cases) {
-        Click(dialog, period.button);
-        EXPECT_EQ(List(), LinesOf(notes, period.inPeriod)) << "period button " << period.button;
-    }
-
-    // The combos count only while "Mes" is checked; then March two years on.
-    const auto before = List();
-    driver::SelectComboItem(dialog, MonthCombo, 2);
-    driver::SelectComboItem(dialog, YearCombo, 2);
+    // The combos count only while "Mes" is checked: March, two years on.
+    const Lines before = List();
+    SelectComboItem(dialog, MonthCombo, 2);
+    SelectComboItem(dialog, YearCombo, 2);
     EXPECT_EQ(List(), before);
     Click(dialog, ChosenMonth);
-    EXPECT_EQ(List(), std::vector<std::string>{Line(notes[6])});
-    driver::SelectComboItem(dialog, MonthCombo, 3);
+    EXPECT_EQ(List(), LinesOf({notes[7]}));
+    SelectComboItem(dialog, MonthCombo, 3);
     EXPECT_TRUE(List().empty());
 }
 
 TEST_F(Tarvela, CommitsNewAndEditedNotesAndSavesOnAceptar) {
-    const std::vector<Note> stored = {NoteOn(today, "primera"), NoteOn(today + days{2}, "tercera")};
+    const std::vector<NoteRecord> stored = {On(today, "primera"), On(today + days{2}, "tercera")};
     WriteAgenda(stored);
     Start();
-
-    const Note added = NoteOn(today + days{1}, "Llamar a \xCD\xF1igo");
-    AddNote(DateText(added), added.text);
-    EXPECT_EQ(List(), (std::vector<std::string>{Line(stored[0]), Line(added), Line(stored[1])}));
-    EXPECT_EQ(ControlText(dialog, NoteDate), DateText(NoteOn(today, "")));
+    const NoteRecord added = On(today + days{1}, "Llamar a \xCD\xF1igo");
+    AddNote(dates::DateText(added.date), added.text);
+    EXPECT_EQ(List(), LinesOf({stored[0], added, stored[1]}));
+    EXPECT_EQ(ControlText(dialog, NoteDate), dates::DateText(On(today).date));
     EXPECT_EQ(ControlText(dialog, NoteText), "");
+    const NoteRecord sameDay = On(today, "segunda del d\xED" "a"); // after the note of its date
+    AddNote(dates::DateText(sameDay.date), sameDay.text);
+    EXPECT_EQ(List()[1], notes::NoteListLine(sameDay));
 
-    // A note dated like an existing one goes after it.
-    const Note sameDay = NoteOn(today, "segunda del d\xED" "a");
-    AddNote(DateText(sameDay), sameDay.text);
-    EXPECT_EQ(List()[1], Line(sameDay));
-
-    // Editing the first note to next year keeps its place.
-    driver::SelectListLine(dialog, NoteList, 0);
-    EXPECT_EQ(ControlText(dialog, NoteDate), DateText(stored[0]));
+    // The first note, moved to next year, keeps its place.
+    SelectListLine(dialog, NoteList, 0);
+    EXPECT_EQ(ControlText(dialog, NoteDate), dates::DateText(stored[0].date));
     EXPECT_EQ(ControlText(dialog, NoteText), stored[0].text);
-    EXPECT_EQ(ControlText(dialog, WeekdayLabel), WeekdayName(today));
-    EXPECT_EQ(driver::FocusedControl(dialog), NoteText);
-    Note edited = stored[0];
-    edited.year += 1;
-    driver::SetText(dialog, NoteDate, DateText(edited));
+    EXPECT_EQ(ControlText(dialog, WeekdayLabel), dates::WeekdayName(stored[0].date));
+    EXPECT_EQ(FocusedControl(dialog), NoteText);
+    NoteRecord edited = stored[0];
+    edited.date.year = static_cast<uint16_t>(edited.date.year + 1);
+    SetText(dialog, NoteDate, dates::DateText(edited.date));
     Click(dialog, Commit);
-    EXPECT_EQ(List()[0], Line(edited));
+    EXPECT_EQ(List()[0], notes::NoteListLine(edited));
 
-    // An empty new note changes nothing but the working copy's date; "5/1" then keeps its
-    // year and lands before the first later note, the one moved to next year.
-    AddNote(DateText(added), "");
+    // An empty new note stores nothing but still reads the date; "5/1" keeps that year.
+    AddNote(dates::DateText(added.date), "");
     EXPECT_EQ(List().size(), 4u);
     AddNote("5/1", "enero");
-    const Note january = {5, 1, added.year, "enero"};
-    EXPECT_EQ(List().front(), Line(january));
+    const NoteRecord january = {{5, 1, added.date.year}, "enero"};
+    EXPECT_EQ(List()[0], notes::NoteListLine(january));
 
     ClickAsync(dialog, LeaveSaving);
-    ExpectBox("Hecho", "modificaciones guardadas", IDOK);
+    ExpectBox("Hecho", IDOK, "modificaciones guardadas");
     ExpectExit();
-    const auto saved = ReadAgenda();
-    ASSERT_EQ(saved.size(), 5u);
-    const std::vector<Note> expected = {january, edited, sameDay, added, stored[1]};
-    for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(DateText(saved[i]), DateText(expected[i])) << i;
-        EXPECT_EQ(saved[i].text, expected[i].text) << i;
-    }
+    EXPECT_EQ(LinesOf(ReadAgenda()), LinesOf({january, edited, sameDay, added, stored[1]}));
 }
 
 TEST_F(Tarvela, DeleteAsksAndLeavingAsksToSave) {
-    const auto monday = today - days{(weekday{today}.iso_encoding() - 1)};
-    const std::vector<Note> notes = {NoteOn(monday, "lunes"), NoteOn(monday + days{2}, "mi\xE9rcoles"),
-                                     NoteOn(monday + days{6}, "domingo"), NoteOn(monday + days{8}, "otra")};
+    const sys_days monday = today - days{weekday{today}.iso_encoding() - 1};
+    const std::vector<NoteRecord> notes = {On(monday, "lunes"), On(monday + days{2}, "mi\xE9rcoles"),
+                                           On(monday + days{6}, "domingo"), On(monday + days{8}, "otra")};
     WriteAgenda(notes);
-    const auto original = driver::ReadFileBytes(AgendaPath());
+    const auto original = testing_support::ReadBytes(agenda);
     Start();
-    Click(dialog, ThisWeek);
+    Click(dialog, 52); // this week
 
-    driver::SelectListLine(dialog, NoteList, 1);
+    SelectListLine(dialog, NoteList, 1);
     ClickAsync(dialog, Delete);
-    const HWND box = driver::WaitForMessageBox(program->Id(), "confirmar eliminar nota");
-    ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(driver::HasButton(box, IDYES) && driver::HasButton(box, IDNO));
-    EXPECT_FALSE(driver::HasButton(box, IDCANCEL));
-    Answer(box, IDNO);
-    driver::WaitUntil([&] { return !IsWindow(box); });
+    ExpectBox("confirmar eliminar nota", IDNO, DeleteQuestion);
     EXPECT_EQ(List().size(), 3u);
-
-    driver::SelectListLine(dialog, NoteList, 1);
-    ClickAsync(dialog, Delete);
-    ExpectBox("confirmar eliminar nota", "\xBF" "eliminar nota seleccionada?", IDYES);
-    EXPECT_EQ(List(), (std::vector<std::string>{Line(notes[0]), Line(notes[2])}));
-
-    // With a new note in the editor "&elimina" does nothing.
-    Click(dialog, NewNote);
+    DeleteLine(1);
+    EXPECT_EQ(List(), LinesOf({notes[0], notes[2]}));
+    Click(dialog, NewNote); // with a new note in the editor "&elimina" does nothing
     ClickAsync(dialog, Delete);
     EXPECT_TRUE(NoBoxWithin(500));
+    const NoteRecord outside = On(today + days{400}, "fuera"); // listed although outside the week
+    AddNote(dates::DateText(outside.date), outside.text);
+    EXPECT_EQ(List(), LinesOf({notes[0], notes[2], outside}));
 
     ClickAsync(dialog, Leave);
-    ExpectBox("notas modificadas", "\xBFguardar los cambios?", IDCANCEL);
-    EXPECT_TRUE(program->Running());
-    EXPECT_EQ(List().size(), 2u);
+    ExpectBox("notas modificadas", IDCANCEL, SaveQuestion);
+    EXPECT_TRUE(NoBoxWithin(300));
+    EXPECT_EQ(List().size(), 3u);
     ClickAsync(dialog, Leave);
-    ExpectBox("notas modificadas", "\xBFguardar los cambios?", IDNO);
+    ExpectBox("notas modificadas", IDNO, SaveQuestion);
     ExpectExit();
-    EXPECT_EQ(driver::ReadFileBytes(AgendaPath()), original);
+    EXPECT_EQ(testing_support::ReadBytes(agenda), original);
 
     Start();
-    Click(dialog, ThisWeek);
-    driver::SelectListLine(dialog, NoteList, 1);
-    ClickAsync(dialog, Delete);
-    ExpectBox("confirmar eliminar nota", "\xBF" "eliminar nota seleccionada?", IDYES);
+    DeleteLine(1);
     ClickAsync(dialog, Leave);
-    ExpectBox("notas modificadas", "\xBFguardar los cambios?", IDYES);
-    ExpectBox("Hecho", "modificaciones guardadas", IDOK);
+    ExpectBox("notas modificadas", IDYES, SaveQuestion);
+    ExpectBox("Hecho", IDOK, "modificaciones guardadas");
     ExpectExit();
-    EXPECT_EQ(ReadAgenda().size(), 3u);
+    EXPECT_EQ(LinesOf(ReadAgenda()), LinesOf({notes[0], notes[2], notes[3]}));
 }
 
 TEST_F(Tarvela, EnterInTheDateFieldMovesToTheNoteAndStartsLinesThere) {
     Start();
-    driver::PressKey(dialog, NoteDate, VK_RETURN);
-    EXPECT_TRUE(driver::WaitUntil([&] { return driver::FocusedControl(dialog) == NoteText; }, 3000));
-    driver::PressKey(dialog, NoteText, VK_RETURN);
-    EXPECT_TRUE(driver::WaitUntil([&] { return ControlText(dialog, NoteText) == "\r\n"; }, 3000));
+    PressKey(dialog, NoteDate, VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return FocusedControl(dialog) == NoteText; }, 3000));
+    PressKey(dialog, NoteText, VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(dialog, NoteText) == "\r\n"; }, 3000));
     EXPECT_TRUE(program->Running());
 }
 
 TEST_F(Tarvela, AFailedSaveKeepsTheDialogAndEveryChange) {
-    WriteAgenda({NoteOn(today, "guardada")});
-    const auto original = driver::ReadFileBytes(AgendaPath());
+    WriteAgenda({On(today, "guardada")});
+    const auto original = testing_support::ReadBytes(agenda);
     Start();
-    AddNote(DateText(NoteOn(today, "")), "nueva");
+    AddNote(dates::DateText(On(today).date), "nueva");
     {
-        driver::FileLock lock(AgendaPath());
+        FileLock lock(agenda);
         ASSERT_TRUE(lock.Held());
         ClickAsync(dialog, LeaveSaving);
-        const HWND box = driver::WaitForMessageBox(program->Id(), "Error al guardar");
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(driver::MessageBoxText(box).rfind("No se han podido guardar las notas en agenda.dat:\n", 0), 0u);
-        Answer(box, IDOK);
+        EXPECT_EQ(ExpectBox("Error al guardar", IDOK).rfind("No se han podido guardar las notas en agenda.dat:\n", 0),
+                  0u);
         EXPECT_TRUE(NoBoxWithin(500)) << "no success message after a failed save";
-        EXPECT_TRUE(program->Running());
         EXPECT_EQ(List().size(), 2u);
     }
-    EXPECT_EQ(driver::ReadFileBytes(AgendaPath()), original);
+    EXPECT_EQ(testing_support::ReadBytes(agenda), original);
     ClickAsync(dialog, LeaveSaving);
-    ExpectBox("Hecho", "modificaciones guardadas", IDOK);
+    ExpectBox("Hecho", IDOK, "modificaciones guardadas");
     ExpectExit();
     EXPECT_EQ(ReadAgenda().size(), 2u);
 }
 
 TEST_F(Tarvela, AFullAgendaRefusesANewNoteAndKeepsItsText) {
-    std::vector<Note> notes;
-    for (int i = 0; i < 255; ++i) notes.push_back(NoteOn(today + days{i % 20}, "nota " + std::to_string(i)));
-    WriteAgenda(notes);
-    const auto original = driver::ReadFileBytes(AgendaPath());
+    WriteAgenda(std::vector<NoteRecord>(255, On(today, "nota")));
+    const auto original = testing_support::ReadBytes(agenda);
     Start();
-    driver::SetText(dialog, NoteText, "la 256");
+    SetText(dialog, NoteText, "la 256");
     ClickAsync(dialog, Commit);
-    ExpectBox("Agenda llena",
-              "La agenda ya tiene 255 notas y no admite m\xE1s.\nElimine alguna nota antes de a\xF1" "adir esta.",
-              IDOK);
+    ExpectBox("Agenda llena", IDOK,
+              "La agenda ya tiene 255 notas y no admite m\xE1s.\nElimine alguna nota antes de a\xF1" "adir esta.");
     EXPECT_EQ(ControlText(dialog, NoteText), "la 256");
     EXPECT_EQ(List().size(), 255u);
     ClickAsync(dialog, Leave); // nothing changed: leaves without a question
     ExpectExit();
-    EXPECT_EQ(driver::ReadFileBytes(AgendaPath()), original);
+    EXPECT_EQ(testing_support::ReadBytes(agenda), original);
 }
 
 TEST_F(Tarvela, AnUnreadableAgendaIsReportedAndReplacedOnlyWhenAsked) {
-    WriteAgenda({NoteOn(today, "vieja")});
-    const auto original = driver::ReadFileBytes(AgendaPath());
-    auto lock = std::make_unique<driver::FileLock>(AgendaPath());
+    WriteAgenda({On(today, "vieja")});
+    const auto original = testing_support::ReadBytes(agenda);
+    auto lock = std::make_unique<FileLock>(agenda);
     Launch();
-    const HWND box = driver::WaitForMessageBox(program->Id(), "No se puede leer agenda.dat");
-    ASSERT_NE(box, nullptr);
-    EXPECT_NE(driver::MessageBoxText(box).find("no se reemplazar\xE1 el archivo sin preguntar"), std::string::npos);
-    Answer(box, IDOK);
-    dialog = driver::WaitForDialog(program->Id(), "Mi agenda");
-    ASSERT_NE(dialog, nullptr);
+    EXPECT_NE(ExpectBox("No se puede leer agenda.dat", IDOK).find("no se reemplazar\xE1 el archivo sin preguntar"),
+              std::string::npos);
+    ASSERT_NE(dialog = WaitForDialog(program->Id(), "Mi agenda"), nullptr);
     EXPECT_TRUE(List().empty());
     lock.reset();
 
-    AddNote(DateText(NoteOn(today, "")), "nueva");
+    AddNote(dates::DateText(On(today).date), "nueva");
+    const std::string question =
+        "agenda.dat no se pudo leer al empezar.\n\xBFReemplazarlo por las notas que hay ahora en la agenda?";
     ClickAsync(dialog, LeaveSaving);
-    ExpectBox("Reemplazar agenda.dat",
-              "agenda.dat no se pudo leer al empezar.\n\xBFReemplazarlo por las notas que hay ahora en la agenda?",
-              IDNO);
+    ExpectBox("Reemplazar agenda.dat", IDNO, question);
     EXPECT_TRUE(NoBoxWithin(300));
-    EXPECT_EQ(driver::ReadFileBytes(AgendaPath()), original);
+    EXPECT_EQ(testing_support::ReadBytes(agenda), original);
     ClickAsync(dialog, LeaveSaving);
-    const HWND again = driver::WaitForMessageBox(program->Id(), "Reemplazar agenda.dat");
-    ASSERT_NE(again, nullptr);
-    Answer(again, IDYES);
-    ExpectBox("Hecho", "modificaciones guardadas", IDOK);
+    ExpectBox("Reemplazar agenda.dat", IDYES, question);
+    ExpectBox("Hecho", IDOK, "modificaciones guardadas");
     ExpectExit();
-    const auto saved = ReadAgenda();
-    ASSERT_EQ(saved.size(), 1u);
-    EXPECT_EQ(saved[0].text, "nueva");
+    EXPECT_EQ(LinesOf(ReadAgenda()), LinesOf({On(today, "nueva")}));
 }
 
 TEST_F(Tarvela, NotesBeyondTheTableAreKeptOnSave) {
-    std::vector<Note> notes;
-    for (int i = 0; i < 300; ++i) notes.push_back(NoteOn(today + days{i / 10}, "nota " + std::to_string(i)));
-    WriteAgenda(notes);
-    const auto original = driver::ReadFileBytes(AgendaPath());
+    const auto original = testing_support::WriteNoise(agenda, 300 * notes::NoteRecordSize);
     Launch();
-    ExpectBox("Demasiadas notas",
-              "agenda.dat tiene 300 notas; se muestran las 255 primeras.\n"
-              "Las dem\xE1s se conservan sin cambios al guardar.",
-              IDOK);
-    dialog = driver::WaitForDialog(program->Id(), "Mi agenda");
-    ASSERT_NE(dialog, nullptr);
+    ExpectBox("Demasiadas notas", IDOK,
+              "agenda.dat tiene 300 notas; se muestran las 255 primeras.\nLas dem\xE1s se conservan sin cambios al "
+              "guardar.");
+    ASSERT_NE(dialog = WaitForDialog(program->Id(), "Mi agenda"), nullptr);
     EXPECT_EQ(List().size(), 255u);
-    driver::SelectListLine(dialog, NoteList, 0);
-    ClickAsync(dialog, Delete);
-    ExpectBox("confirmar eliminar nota", "\xBF" "eliminar nota seleccionada?", IDYES);
+    DeleteLine(0);
     ClickAsync(dialog, LeaveSaving);
-    ExpectBox("Hecho", "modificaciones guardadas", IDOK);
+    ExpectBox("Hecho", IDOK, "modificaciones guardadas");
     ExpectExit();
-    const auto saved = driver::ReadFileBytes(AgendaPath());
-    ASSERT_EQ(saved.size(), 299 * RecordSize);
-    // Everything after the deleted first note is as it was, the held-back 45 included.
-    EXPECT_TRUE(std::equal(saved.begin(), saved.end(), original.begin() + RecordSize));
+    // The 45 records beyond the table come back exactly as they were, after the 254 others.
+    const auto saved = testing_support::ReadBytes(agenda);
+    ASSERT_EQ(saved.size(), 299 * notes::NoteRecordSize);
+    EXPECT_TRUE(std::equal(saved.end() - 45 * notes::NoteRecordSize, saved.end(),
+                           original.end() - 45 * notes::NoteRecordSize));
 }
 
 } // namespace
