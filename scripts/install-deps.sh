@@ -2,7 +2,7 @@
 # Installs what the build and the tests need, on Debian 12 as root. Does nothing when all is there.
 set -euo pipefail
 packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686
-          wine wine64 xvfb xauth x11-apps imagemagick)
+          wine wine64 xvfb xauth imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
