@@ -62,13 +62,12 @@ util::WriteResult SaveRecords(const RecordTable &table) {
     return util::SaveRecordFile(table.boundName, encoded, table.heldBack);
 }
 
-StoreResult StoreRecord(RecordTable &table, uint16_t slot, int32_t year, int32_t month, std::string_view note) {
+StoreResult StoreRecord(RecordTable &table, uint16_t slot, int32_t year, int32_t month,
+                        std::string_view note) {
     const size_t count = table.records.size();
-    if (slot == 0 || slot > count + 1)
-        return StoreResult::BadSlot;
+    if (slot == 0 || slot > count + 1) return StoreResult::BadSlot;
     if (slot == count + 1) {
-        if (count >= MaxRecords)
-            return StoreResult::TableFull;
+        if (count >= MaxRecords) return StoreResult::TableFull;
         table.records.emplace_back();
     }
     YearMonthRecord &record = table.records[slot - 1u];
@@ -80,8 +79,7 @@ StoreResult StoreRecord(RecordTable &table, uint16_t slot, int32_t year, int32_t
 }
 
 void DeleteRecord(RecordTable &table, uint16_t slot) {
-    if (slot == 0 || slot > table.records.size())
-        return;
+    if (slot == 0 || slot > table.records.size()) return;
     table.records.erase(table.records.begin() + (slot - 1));
     table.Modified = true;
 }

@@ -24,7 +24,7 @@ struct RecordTable {
     std::vector<YearMonthRecord> records; // slots 1..RecordCount, records[slot - 1]
     std::vector<uint8_t> heldBack;        // records of the file beyond the 1024th, as they were
     bool Modified = false;
-    std::string boundName;                // the file the last load named; saves go there
+    std::string boundName; // the file the last load named; saves go there
 };
 
 std::vector<uint8_t> EncodeRecord(const YearMonthRecord &record); // 260 bytes
@@ -47,7 +47,8 @@ enum class StoreResult : uint8_t { Stored, TableFull, BadSlot };
 
 // Replaces slot (1..RecordCount) or appends at RecordCount + 1; year and month keep their
 // low 16 bits, the note its first 255 characters. Sets Modified when stored.
-StoreResult StoreRecord(RecordTable &table, uint16_t slot, int32_t year, int32_t month, std::string_view note);
+StoreResult StoreRecord(RecordTable &table, uint16_t slot, int32_t year, int32_t month,
+                        std::string_view note);
 
 // Removes slot and closes the gap; sets Modified. Nothing happens for a slot outside 1..RecordCount.
 void DeleteRecord(RecordTable &table, uint16_t slot);

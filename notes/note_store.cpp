@@ -13,8 +13,7 @@ constexpr size_t TextOffset = 6;
 
 NoteRecord Trimmed(const NoteRecord &note) {
     NoteRecord copy = note;
-    if (copy.text.size() > MaxNoteText)
-        copy.text.resize(MaxNoteText);
+    if (copy.text.size() > MaxNoteText) copy.text.resize(MaxNoteText);
     return copy;
 }
 
@@ -53,8 +52,7 @@ NoteRecord DecodeNote(const std::vector<uint8_t> &bytes) {
 uint8_t NoteCount(const NoteTable &table) { return static_cast<uint8_t>(table.notes.size()); }
 
 const NoteRecord &NoteAt(const NoteTable &table, uint8_t slot) {
-    if (slot == 0)
-        return table.WorkingNote;
+    if (slot == 0) return table.WorkingNote;
     return table.notes.at(slot - 1u);
 }
 
@@ -79,45 +77,40 @@ util::WriteResult SaveNotes(const NoteTable &table, const std::string &path) {
 }
 
 uint8_t InsertNote(NoteTable &table, const NoteRecord &note) {
-    if (table.notes.size() >= MaxNotes)
-        return 0;
+    if (table.notes.size() >= MaxNotes) return 0;
     // The first note dated after the new one; scanning from slot 1 decides even in an unsorted table.
     size_t index = 0;
-    while (index < table.notes.size() && dates::CompareDates(table.notes[index].date, note.date) != dates::After)
+    while (index < table.notes.size() &&
+           dates::CompareDates(table.notes[index].date, note.date) != dates::After)
         ++index;
     table.notes.insert(table.notes.begin() + static_cast<std::ptrdiff_t>(index), Trimmed(note));
     return static_cast<uint8_t>(index + 1);
 }
 
 void ReplaceNote(NoteTable &table, uint8_t slot, const NoteRecord &note) {
-    if (IsNoteSlot(table, slot))
-        table.notes[slot - 1u] = Trimmed(note);
+    if (IsNoteSlot(table, slot)) table.notes[slot - 1u] = Trimmed(note);
 }
 
 void DeleteNote(NoteTable &table, uint8_t slot) {
-    if (IsNoteSlot(table, slot))
-        table.notes.erase(table.notes.begin() + (slot - 1));
+    if (IsNoteSlot(table, slot)) table.notes.erase(table.notes.begin() + (slot - 1));
 }
 
 NoteSet SelectDay(const NoteTable &table, const dates::CalendarDate &date) {
     NoteSet set;
     for (size_t i = 0; i < table.notes.size(); ++i)
-        if (dates::CompareDates(table.notes[i].date, date) == dates::Same)
-            set.set(i + 1);
+        if (dates::CompareDates(table.notes[i].date, date) == dates::Same) set.set(i + 1);
     return set;
 }
 
 NoteSet SelectWeek(const NoteTable &table, const dates::CalendarDate &date) {
     uint16_t weekday = dates::DayOfWeek(date);
-    if (weekday == 0)
-        weekday = 7; // Sunday closes the week
+    if (weekday == 0) weekday = 7; // Sunday closes the week
     return SelectDays(table, dates::SubtractDays(date, static_cast<uint16_t>(weekday - 1)), 7);
 }
 
 NoteSet SelectMonth(const NoteTable &table, uint16_t month, uint16_t year) {
     // No such month has days to walk; stored notes of month 0 or 13 stay out of every month.
-    if (month < 1 || month > 12)
-        return {};
+    if (month < 1 || month > 12) return {};
     return SelectDays(table, dates::CalendarDate{1, month, year}, dates::DaysInMonth(month, year));
 }
 
@@ -129,12 +122,10 @@ NoteSet SelectAll(const NoteTable &table) {
 }
 
 NoteSet FollowInsert(const NoteSet &set, uint8_t p) {
-    if (p == 0)
-        return set; // nothing was inserted
+    if (p == 0) return set; // nothing was inserted
     NoteSet moved;
     for (size_t slot = 1; slot < set.size(); ++slot) {
-        if (!set.test(slot))
-            continue;
+        if (!set.test(slot)) continue;
         if (slot < p)
             moved.set(slot);
         else if (slot + 1 < set.size())
@@ -145,12 +136,10 @@ NoteSet FollowInsert(const NoteSet &set, uint8_t p) {
 }
 
 NoteSet FollowDelete(const NoteSet &set, uint8_t k) {
-    if (k == 0)
-        return set; // nothing was deleted
+    if (k == 0) return set; // nothing was deleted
     NoteSet moved;
     for (size_t slot = 1; slot < set.size(); ++slot) {
-        if (!set.test(slot) || slot == k)
-            continue;
+        if (!set.test(slot) || slot == k) continue;
         moved.set(slot < k ? slot : slot - 1);
     }
     return moved;

@@ -25,17 +25,17 @@ struct NoteRecord {
 using NoteSet = std::bitset<256>;
 
 struct NoteTable {
-    NoteRecord WorkingNote;            // slot 0: the editor's working copy, never saved
-    std::vector<NoteRecord> notes;     // slots 1..NoteCount, notes[slot - 1]
-    std::vector<uint8_t> heldBack;     // records of the file beyond the 255th, kept as they were
+    NoteRecord WorkingNote;        // slot 0: the editor's working copy, never saved
+    std::vector<NoteRecord> notes; // slots 1..NoteCount, notes[slot - 1]
+    std::vector<uint8_t> heldBack; // records of the file beyond the 255th, kept as they were
 };
 
-std::vector<uint8_t> EncodeNote(const NoteRecord &note);          // 262 bytes
-NoteRecord DecodeNote(const std::vector<uint8_t> &bytes);           // from 262 bytes
+std::vector<uint8_t> EncodeNote(const NoteRecord &note);  // 262 bytes
+NoteRecord DecodeNote(const std::vector<uint8_t> &bytes); // from 262 bytes
 
 uint8_t NoteCount(const NoteTable &table);
 const NoteRecord &NoteAt(const NoteTable &table, uint8_t slot); // slot 1..NoteCount
-size_t HeldBackCount(const NoteTable &table);                  // records beyond the 255th
+size_t HeldBackCount(const NoteTable &table);                   // records beyond the 255th
 
 struct LoadOutcome {
     util::ReadStatus status = util::ReadStatus::Missing;

@@ -141,7 +141,8 @@ bool SaveAndReport() {
         (util::AskYesNoFlags("Reemplazar agenda.dat",
                              "agenda.dat no se pudo leer al empezar.\n"
                              "¿Reemplazarlo por las notas que hay ahora en la agenda?",
-                             MB_ICONQUESTION) & 0xFF) != IDYES)
+                             MB_ICONQUESTION) &
+         0xFF) != IDYES)
         return false;
     const util::WriteResult saved = SaveNotes(state.table);
     if (!saved.ok) {
@@ -184,12 +185,13 @@ void ReportLoad(const LoadOutcome &load) {
                                MB_ICONEXCLAMATION);
     }
     if (HeldBackCount(state.table) > 0) {
-        util::ShowMessageFlags("Demasiadas notas",
-                               "agenda.dat tiene " +
-                                   convert::NumberToText(static_cast<int32_t>(255 + HeldBackCount(state.table))) +
-                                   " notas; se muestran las 255 primeras.\n"
-                                   "Las demás se conservan sin cambios al guardar.",
-                               MB_ICONINFORMATION);
+        util::ShowMessageFlags(
+            "Demasiadas notas",
+            "agenda.dat tiene " +
+                convert::NumberToText(static_cast<int32_t>(255 + HeldBackCount(state.table))) +
+                " notas; se muestran las 255 primeras.\n"
+                "Las demás se conservan sin cambios al guardar.",
+            MB_ICONINFORMATION);
     }
 }
 
@@ -209,7 +211,8 @@ dates::CalendarDate LocalDate() {
 }
 
 void FillPeriodCombos(HWND dialog) {
-    for (uint16_t month = 1; month <= 12; ++month) ComboAdd(dialog, IDC_MONTH_COMBO, dates::MonthNames[month]);
+    for (uint16_t month = 1; month <= 12; ++month)
+        ComboAdd(dialog, IDC_MONTH_COMBO, dates::MonthNames[month]);
     ComboSelect(dialog, IDC_MONTH_COMBO, state.Today.month);
     for (int32_t year = state.Today.year; year < state.Today.year + 10; ++year)
         ComboAdd(dialog, IDC_YEAR_COMBO, convert::NumberToText(year));
@@ -233,22 +236,40 @@ void InitNotesDialog(HWND dialog) {
 
 void OnCommand(HWND dialog, int id, int code) {
     switch (id) {
-    case IDC_LEAVE_SAVING: LeaveSaving(dialog); break;
-    case IDC_LEAVE: AskToSave(dialog); break;
-    case IDC_COMMIT_NOTE: CommitNote(dialog); break;
+    case IDC_LEAVE_SAVING:
+        LeaveSaving(dialog);
+        break;
+    case IDC_LEAVE:
+        AskToSave(dialog);
+        break;
+    case IDC_COMMIT_NOTE:
+        CommitNote(dialog);
+        break;
     case IDC_DELETE_NOTE:
         if (EditingExistingNote()) DeleteCurrentNote(dialog);
         break;
-    case IDC_NEW_NOTE: StartNewNote(dialog); break;
+    case IDC_NEW_NOTE:
+        StartNewNote(dialog);
+        break;
     case IDC_PERIOD_ALL:
     case IDC_PERIOD_TODAY:
         if (id - IDC_PERIOD_ALL != state.FilterMode) ApplyFilter(dialog, id - IDC_PERIOD_ALL);
         break;
-    case IDC_PERIOD_WEEK: ApplyFilter(dialog, ThisWeek); break;
-    case IDC_PERIOD_NEXT_WEEK: ApplyFilter(dialog, NextWeek); break;
-    case IDC_PERIOD_MONTH: ApplyFilter(dialog, ThisMonth); break;
-    case IDC_PERIOD_NEXT_MONTH: ApplyFilter(dialog, NextMonth); break;
-    case IDC_PERIOD_CHOSEN_MONTH: ApplyFilter(dialog, ChosenMonth); break;
+    case IDC_PERIOD_WEEK:
+        ApplyFilter(dialog, ThisWeek);
+        break;
+    case IDC_PERIOD_NEXT_WEEK:
+        ApplyFilter(dialog, NextWeek);
+        break;
+    case IDC_PERIOD_MONTH:
+        ApplyFilter(dialog, ThisMonth);
+        break;
+    case IDC_PERIOD_NEXT_MONTH:
+        ApplyFilter(dialog, NextMonth);
+        break;
+    case IDC_PERIOD_CHOSEN_MONTH:
+        ApplyFilter(dialog, ChosenMonth);
+        break;
     case IDC_MONTH_COMBO:
     case IDC_YEAR_COMBO:
         if (code == CBN_SELCHANGE && IsDlgButtonChecked(dialog, IDC_PERIOD_CHOSEN_MONTH) == BST_CHECKED)
@@ -257,7 +278,8 @@ void OnCommand(HWND dialog, int id, int code) {
     case IDC_NOTE_LIST:
         if (code == LBN_SELCHANGE) ShowNote(dialog);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -275,13 +297,16 @@ INT_PTR CALLBACK NotesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_COMMAND:
         OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
         return 0;
-    case WM_CTLCOLOREDIT: return Paint(dc, state.editBrush, NotesEditColour);
+    case WM_CTLCOLOREDIT:
+        return Paint(dc, state.editBrush, NotesEditColour);
     case WM_CTLCOLORLISTBOX:
         SetTextColor(dc, NotesListTextColour);
         return Paint(dc, state.listBrush, NotesListColour);
     case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC: return Paint(dc, state.dialogBrush, NotesDialogColour);
-    default: return 0;
+    case WM_CTLCOLORSTATIC:
+        return Paint(dc, state.dialogBrush, NotesDialogColour);
+    default:
+        return 0;
     }
 }
 

@@ -6,11 +6,11 @@
 #endif
 
 // Main dialog buttons
-#define IDC_LEAVE_SAVING 1   // "&Aceptar"
-#define IDC_LEAVE 2          // "&Salir"
-#define IDC_COMMIT_NOTE 3    // "&aceptar"
-#define IDC_DELETE_NOTE 4    // "&elimina"
-#define IDC_NEW_NOTE 5       // "&nueva"
+#define IDC_LEAVE_SAVING 1 // "&Aceptar"
+#define IDC_LEAVE 2        // "&Salir"
+#define IDC_COMMIT_NOTE 3  // "&aceptar"
+#define IDC_DELETE_NOTE 4  // "&elimina"
+#define IDC_NEW_NOTE 5     // "&nueva"
 
 // Period radio buttons; the period number is the id minus IDC_PERIOD_ALL, except for
 // the three after the gap at 54

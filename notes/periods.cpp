@@ -39,7 +39,8 @@ bool SelectPeriod(const NoteTable &table, int32_t mode, const PeriodDates &when,
 }
 
 std::string NoteListLine(const NoteRecord &note) {
-    std::string line = dates::DateText(note.date) + " " + dates::WeekdayAbbreviation(note.date) + " " + note.text;
+    std::string line =
+        dates::DateText(note.date) + " " + dates::WeekdayAbbreviation(note.date) + " " + note.text;
     if (line.size() > 255) line.resize(255);
     return line;
 }

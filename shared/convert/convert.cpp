@@ -26,9 +26,7 @@ int DigitValue(char c, uint32_t base) {
 
 } // namespace
 
-std::string NumberToText(int32_t value) {
-    return std::to_string(value);
-}
+std::string NumberToText(int32_t value) { return std::to_string(value); }
 
 uint16_t LastCharPos(char c, std::string_view text) {
     const std::size_t searched = text.size() < kMaxPositions ? text.size() : kMaxPositions;
@@ -50,17 +48,11 @@ std::string TrimTrailingBlanks(std::string_view text) {
     return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
-std::string TrimBlanks(std::string_view text) {
-    return TrimLeadingBlanks(TrimTrailingBlanks(text));
-}
+std::string TrimBlanks(std::string_view text) { return TrimLeadingBlanks(TrimTrailingBlanks(text)); }
 
-std::string RepeatChar(char c, uint16_t count) {
-    return std::string(count, c);
-}
+std::string RepeatChar(char c, uint16_t count) { return std::string(count, c); }
 
-std::string Blanks(uint16_t count) {
-    return RepeatChar(kBlank, count);
-}
+std::string Blanks(uint16_t count) { return RepeatChar(kBlank, count); }
 
 bool TextToInteger(std::string_view text, int32_t &value) {
     std::size_t pos = 0;

@@ -20,9 +20,7 @@ void SetDate(CalendarDate &date, uint16_t day, uint16_t month, uint16_t year) {
     date.year = year;
 }
 
-bool IsLeapYear(uint16_t year) {
-    return year % 4 == 0;
-}
+bool IsLeapYear(uint16_t year) { return year % 4 == 0; }
 
 uint16_t DaysInMonth(uint16_t month, uint16_t year) {
     if (month < 1 || month > 12) {
@@ -34,9 +32,7 @@ uint16_t DaysInMonth(uint16_t month, uint16_t year) {
     return kMonthLengths[static_cast<std::size_t>(month - 1)];
 }
 
-uint16_t DaysInMonth(const CalendarDate &date) {
-    return DaysInMonth(date.month, date.year);
-}
+uint16_t DaysInMonth(const CalendarDate &date) { return DaysInMonth(date.month, date.year); }
 
 uint16_t DayOfWeek(const CalendarDate &date) {
     // Every field may hold any 16-bit value (stored notes are not checked), so the count is
@@ -74,9 +70,7 @@ CalendarDate AddDays(const CalendarDate &date, uint16_t count) {
     return result;
 }
 
-CalendarDate NextDay(const CalendarDate &date) {
-    return AddDays(date, 1);
-}
+CalendarDate NextDay(const CalendarDate &date) { return AddDays(date, 1); }
 
 CalendarDate SubtractDays(const CalendarDate &date, uint16_t count) {
     CalendarDate result = date;

@@ -89,13 +89,9 @@ void SelectLanguage() {
     DateErrorTexts = ToStrings(names->dateErrors);
 }
 
-const std::string &WeekdayName(const CalendarDate &date) {
-    return DayNames[DayOfWeek(date)];
-}
+const std::string &WeekdayName(const CalendarDate &date) { return DayNames[DayOfWeek(date)]; }
 
-const std::string &WeekdayAbbreviation(const CalendarDate &date) {
-    return DayAbbreviations[DayOfWeek(date)];
-}
+const std::string &WeekdayAbbreviation(const CalendarDate &date) { return DayAbbreviations[DayOfWeek(date)]; }
 
 std::string DateText(const CalendarDate &date) {
     std::string text = TwoDigits(date.day) + "/" + TwoDigits(date.month) + "/" + std::to_string(date.year);

@@ -8,11 +8,11 @@
 
 namespace dates {
 
-extern std::array<std::string, 7> DayNames;           // 0 = Sunday
-extern std::array<std::string, 7> DayAbbreviations;   // 0 = Sunday
-extern std::array<std::string, 13> MonthNames;        // 1 = January; index 0 unused
+extern std::array<std::string, 7> DayNames;            // 0 = Sunday
+extern std::array<std::string, 7> DayAbbreviations;    // 0 = Sunday
+extern std::array<std::string, 13> MonthNames;         // 1 = January; index 0 unused
 extern std::array<std::string, 13> MonthAbbreviations; // 1 = January; index 0 unused
-extern std::array<std::string, 5> DateErrorTexts;     // by DateCheck code
+extern std::array<std::string, 5> DateErrorTexts;      // by DateCheck code
 
 // Fills the working tables from the language in util::LanguageIndex (0 Catalan,
 // 1 English, 2 Spanish); any other value leaves them as they are.

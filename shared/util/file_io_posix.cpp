@@ -28,8 +28,7 @@ bool WriteAll(int fd, const std::vector<uint8_t> &bytes) {
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             return false;
         }
         done += static_cast<size_t>(n);
@@ -55,11 +54,9 @@ ReadResult ReadWholeFile(const std::string &path) {
     uint8_t buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0)
-            break;
+        if (n == 0) break;
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             const int error = errno;
             ::close(fd);
             result.bytes.clear();
@@ -77,16 +74,12 @@ ReadResult ReadWholeFile(const std::string &path) {
 WriteResult WriteFileSafely(const std::string &path, const std::vector<uint8_t> &bytes) {
     const std::string temporary = TemporaryPathFor(path);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return {false, SystemReason(errno)};
+    if (fd < 0) return {false, SystemReason(errno)};
 
     int error = 0;
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
-        error = errno;
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
         return {false, SystemReason(error)};

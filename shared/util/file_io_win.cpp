@@ -14,11 +14,10 @@ std::string SystemReason(DWORD error) {
     const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                                         error, 0, text, sizeof text, nullptr);
     std::string reason(text, length);
-    while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n' || reason.back() == '.' ||
-                               reason.back() == ' '))
+    while (!reason.empty() &&
+           (reason.back() == '\r' || reason.back() == '\n' || reason.back() == '.' || reason.back() == ' '))
         reason.pop_back();
-    if (reason.empty())
-        reason = "Windows error " + std::to_string(error);
+    if (reason.empty()) reason = "Windows error " + std::to_string(error);
     return reason;
 }
 
@@ -26,8 +25,7 @@ std::string SystemReason(DWORD error) {
 struct HandleCloser {
     HANDLE handle;
     ~HandleCloser() {
-        if (handle != INVALID_HANDLE_VALUE)
-            CloseHandle(handle);
+        if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
     }
 };
 
@@ -36,8 +34,7 @@ bool WriteAll(HANDLE file, const std::vector<uint8_t> &bytes) {
     while (done < bytes.size()) {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr))
-            return false;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr)) return false;
         if (written == 0) {
             SetLastError(ERROR_WRITE_FAULT);
             return false;
@@ -73,8 +70,7 @@ ReadResult ReadWholeFile(const std::string &path) {
             result.reason = SystemReason(GetLastError());
             return result;
         }
-        if (got == 0)
-            break;
+        if (got == 0) break;
         result.bytes.insert(result.bytes.end(), buffer, buffer + got);
     }
     result.status = ReadStatus::Read;
@@ -83,16 +79,13 @@ ReadResult ReadWholeFile(const std::string &path) {
 
 WriteResult WriteFileSafely(const std::string &path, const std::vector<uint8_t> &bytes) {
     const std::string temporary = TemporaryPathFor(path);
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return {false, SystemReason(GetLastError())};
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {false, SystemReason(GetLastError())};
 
     DWORD error = ERROR_SUCCESS;
-    if (!WriteAll(file, bytes) || !FlushFileBuffers(file))
-        error = GetLastError();
-    if (!CloseHandle(file) && error == ERROR_SUCCESS)
-        error = GetLastError();
+    if (!WriteAll(file, bytes) || !FlushFileBuffers(file)) error = GetLastError();
+    if (!CloseHandle(file) && error == ERROR_SUCCESS) error = GetLastError();
     if (error == ERROR_SUCCESS &&
         !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         error = GetLastError();

@@ -12,10 +12,10 @@ namespace util {
 
 struct RecordFileContent {
     ReadStatus status = ReadStatus::Missing;
-    std::string reason;                       // why an existing file could not be read
+    std::string reason;                        // why an existing file could not be read
     std::vector<std::vector<uint8_t>> records; // the first maxRecords whole records
-    std::vector<uint8_t> heldBack;            // the whole records after those, as they were
-    size_t trailingBytes = 0;                 // a short last piece, ignored
+    std::vector<uint8_t> heldBack;             // the whole records after those, as they were
+    size_t trailingBytes = 0;                  // a short last piece, ignored
 };
 
 RecordFileContent LoadRecordFile(const std::string &path, size_t recordSize, size_t maxRecords);

@@ -48,7 +48,8 @@ bool Program::Running() const {
 }
 
 bool Program::WaitForExit(DWORD &exitCode, DWORD timeoutMs) const {
-    if (info_.hProcess == nullptr || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    if (info_.hProcess == nullptr || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return false;
     return GetExitCodeProcess(info_.hProcess, &exitCode) != 0;
 }
 
@@ -64,8 +65,8 @@ bool WaitUntil(const std::function<bool()> &condition, DWORD timeoutMs) {
 std::string WindowText(HWND window) {
     const auto length = static_cast<int>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const auto copied =
-        SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(text.data()));
+    const auto copied = SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(length + 1),
+                                     reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(copied));
     return Narrow(text);
 }
@@ -106,8 +107,9 @@ HWND WaitForDialog(DWORD processId, const std::string &captionStart, DWORD timeo
 
 HWND WaitForBox(DWORD processId, const std::string &caption, DWORD timeoutMs) {
     HWND found = nullptr;
-    WaitUntil([&] { return (found = FindDialog(processId, caption)) != nullptr && WindowText(found) == caption; },
-              timeoutMs);
+    WaitUntil(
+        [&] { return (found = FindDialog(processId, caption)) != nullptr && WindowText(found) == caption; },
+        timeoutMs);
     return found != nullptr && WindowText(found) == caption ? found : nullptr;
 }
 
@@ -145,7 +147,9 @@ int ComboSelectionIndex(HWND dialog, int id) {
     return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
 }
 
-bool IsChecked(HWND dialog, int id) { return SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool IsChecked(HWND dialog, int id) {
+    return SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 int FocusedControl(HWND dialog) {
     GUITHREADINFO info{};

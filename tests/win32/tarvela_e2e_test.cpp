@@ -16,10 +16,12 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-constexpr int LeaveSaving = 1, Leave = 2, Commit = 3, Delete = 4, NewNote = 5, AllNotes = 50, TodayAndTomorrow = 51,
-              ChosenMonth = 57, MonthCombo = 60, YearCombo = 61, WeekdayLabel = 10, NoteList = 100,
-              NoteText = 110, NoteDate = 112;
-const std::string DeleteQuestion = "\xBF" "eliminar nota seleccionada?", SaveQuestion = "\xBFguardar los cambios?";
+constexpr int LeaveSaving = 1, Leave = 2, Commit = 3, Delete = 4, NewNote = 5, AllNotes = 50,
+              TodayAndTomorrow = 51, ChosenMonth = 57, MonthCombo = 60, YearCombo = 61, WeekdayLabel = 10,
+              NoteList = 100, NoteText = 110, NoteDate = 112;
+const std::string DeleteQuestion = "\xBF"
+                                   "eliminar nota seleccionada?",
+                  SaveQuestion = "\xBFguardar los cambios?";
 
 NoteRecord On(sys_days when, const std::string &text = "") {
     const year_month_day date{when};
@@ -30,7 +32,8 @@ NoteRecord On(sys_days when, const std::string &text = "") {
 
 Lines LinesOf(const std::vector<NoteRecord> &notes) {
     Lines lines;
-    for (const NoteRecord &note : notes) lines.push_back(notes::NoteListLine(note));
+    for (const NoteRecord &note : notes)
+        lines.push_back(notes::NoteListLine(note));
     return lines;
 }
 
@@ -69,7 +72,8 @@ class Tarvela : public ::testing::Test {
 
     void Start(const std::string &arguments = "") {
         Launch(arguments);
-        ASSERT_NE(dialog = WaitForDialog(program->Id(), "Mi agenda"), nullptr) << "the main dialog did not open";
+        ASSERT_NE(dialog = WaitForDialog(program->Id(), "Mi agenda"), nullptr)
+            << "the main dialog did not open";
     }
 
     // Waits for the box, checks its text (when given) and answers it; returns its text.
@@ -115,19 +119,27 @@ class Tarvela : public ::testing::Test {
 TEST_F(Tarvela, OpensOnAllNotesWithTodayInTheEditorAndLeavesQuietly) {
     Start();
     const NoteRecord now = On(today);
-    const std::string dayName = Lines{"domingo", "lunes",   "martes", "mi\xE9rcoles",
-                                      "jueves",  "viernes", "s\xE1" "bado"}[weekday{today}.c_encoding()];
+    const std::string dayName = Lines{"domingo",
+                                      "lunes",
+                                      "martes",
+                                      "mi\xE9rcoles",
+                                      "jueves",
+                                      "viernes",
+                                      "s\xE1"
+                                      "bado"}[weekday{today}.c_encoding()];
     EXPECT_EQ(WindowText(dialog), "Mi agenda  (hoy: " + dayName + " " + dates::DateText(now.date) + ")");
     EXPECT_TRUE(IsChecked(dialog, AllNotes));
     EXPECT_EQ(ControlText(dialog, NoteDate), dates::DateText(now.date));
     EXPECT_EQ(ControlText(dialog, WeekdayLabel), dayName);
     EXPECT_EQ(FocusedControl(dialog), NoteDate);
     EXPECT_TRUE(List().empty());
-    EXPECT_EQ(ComboItems(dialog, MonthCombo), Lines({"enero", "febrero", "marzo", "abril", "mayo", "junio", "julio",
-                                                     "agosto", "septiembre", "octubre", "noviembre", "diciembre"}));
+    EXPECT_EQ(ComboItems(dialog, MonthCombo),
+              Lines({"enero", "febrero", "marzo", "abril", "mayo", "junio", "julio", "agosto", "septiembre",
+                     "octubre", "noviembre", "diciembre"}));
     EXPECT_EQ(ComboSelectionIndex(dialog, MonthCombo), now.date.month - 1);
     Lines years;
-    for (int y = now.date.year; y < now.date.year + 10; ++y) years.push_back(std::to_string(y));
+    for (int y = now.date.year; y < now.date.year + 10; ++y)
+        years.push_back(std::to_string(y));
     EXPECT_EQ(ComboItems(dialog, YearCombo), years);
     EXPECT_EQ(ComboSelectionIndex(dialog, YearCombo), 0);
 
@@ -171,7 +183,8 @@ TEST_F(Tarvela, EveryPeriodListsItsNotes) {
         {{0, 0, 0}, "sin fecha"},
         On(today - days{1}, "ayer"),
         On(today, "hoy"),
-        On(today + days{1}, "ma\xF1" "ana"),
+        On(today + days{1}, "ma\xF1"
+                            "ana"),
         On(monday + days{7}, "lunes que viene"),
         On(monday + days{13}, "domingo que viene"),
         On(sys_days{nextMonth}, "mes que viene"),
@@ -192,9 +205,13 @@ TEST_F(Tarvela, EveryPeriodListsItsNotes) {
         return LinesOf(in);
     };
     const auto inMonth = [](year_month_day m) {
-        return [=](sys_days d) { return year_month_day{d}.year() == m.year() && year_month_day{d}.month() == m.month(); };
+        return [=](sys_days d) {
+            return year_month_day{d}.year() == m.year() && year_month_day{d}.month() == m.month();
+        };
     };
-    const auto between = [](sys_days first, sys_days last) { return [=](sys_days d) { return d >= first && d <= last; }; };
+    const auto between = [](sys_days first, sys_days last) {
+        return [=](sys_days d) { return d >= first && d <= last; };
+    };
     Click(dialog, 51);
     EXPECT_EQ(List(), listed(between(today, today + days{1})));
     Click(dialog, 52);
@@ -226,7 +243,8 @@ TEST_F(Tarvela, CommitsNewAndEditedNotesAndSavesOnAceptar) {
     EXPECT_EQ(List(), LinesOf({stored[0], added, stored[1]}));
     EXPECT_EQ(ControlText(dialog, NoteDate), dates::DateText(On(today).date));
     EXPECT_EQ(ControlText(dialog, NoteText), "");
-    const NoteRecord sameDay = On(today, "segunda del d\xED" "a"); // after the note of its date
+    const NoteRecord sameDay = On(today, "segunda del d\xED"
+                                         "a"); // after the note of its date
     AddNote(dates::DateText(sameDay.date), sameDay.text);
     EXPECT_EQ(List()[1], notes::NoteListLine(sameDay));
 
@@ -313,7 +331,8 @@ TEST_F(Tarvela, AFailedSaveKeepsTheDialogAndEveryChange) {
         FileLock lock(agenda);
         ASSERT_TRUE(lock.Held());
         ClickAsync(dialog, LeaveSaving);
-        EXPECT_EQ(ExpectBox("Error al guardar", IDOK).rfind("No se han podido guardar las notas en agenda.dat:\n", 0),
+        EXPECT_EQ(ExpectBox("Error al guardar", IDOK)
+                      .rfind("No se han podido guardar las notas en agenda.dat:\n", 0),
                   0u);
         EXPECT_TRUE(NoBoxWithin(500)) << "no success message after a failed save";
         EXPECT_EQ(List().size(), 2u);
@@ -332,7 +351,8 @@ TEST_F(Tarvela, AFullAgendaRefusesANewNoteAndKeepsItsText) {
     SetText(dialog, NoteText, "la 256");
     ClickAsync(dialog, Commit);
     ExpectBox("Agenda llena", IDOK,
-              "La agenda ya tiene 255 notas y no admite m\xE1s.\nElimine alguna nota antes de a\xF1" "adir esta.");
+              "La agenda ya tiene 255 notas y no admite m\xE1s.\nElimine alguna nota antes de a\xF1"
+              "adir esta.");
     EXPECT_EQ(ControlText(dialog, NoteText), "la 256");
     EXPECT_EQ(List().size(), 255u);
     ClickAsync(dialog, Leave); // nothing changed: leaves without a question
@@ -345,8 +365,9 @@ TEST_F(Tarvela, AnUnreadableAgendaIsReportedAndReplacedOnlyWhenAsked) {
     const auto original = testing_support::ReadBytes(agenda);
     auto lock = std::make_unique<FileLock>(agenda);
     Launch();
-    EXPECT_NE(ExpectBox("No se puede leer agenda.dat", IDOK).find("no se reemplazar\xE1 el archivo sin preguntar"),
-              std::string::npos);
+    EXPECT_NE(
+        ExpectBox("No se puede leer agenda.dat", IDOK).find("no se reemplazar\xE1 el archivo sin preguntar"),
+        std::string::npos);
     ASSERT_NE(dialog = WaitForDialog(program->Id(), "Mi agenda"), nullptr);
     EXPECT_TRUE(List().empty());
     lock.reset();
@@ -368,9 +389,10 @@ TEST_F(Tarvela, AnUnreadableAgendaIsReportedAndReplacedOnlyWhenAsked) {
 TEST_F(Tarvela, NotesBeyondTheTableAreKeptOnSave) {
     const auto original = testing_support::WriteNoise(agenda, 300 * notes::NoteRecordSize);
     Launch();
-    ExpectBox("Demasiadas notas", IDOK,
-              "agenda.dat tiene 300 notas; se muestran las 255 primeras.\nLas dem\xE1s se conservan sin cambios al "
-              "guardar.");
+    ExpectBox(
+        "Demasiadas notas", IDOK,
+        "agenda.dat tiene 300 notas; se muestran las 255 primeras.\nLas dem\xE1s se conservan sin cambios al "
+        "guardar.");
     ASSERT_NE(dialog = WaitForDialog(program->Id(), "Mi agenda"), nullptr);
     EXPECT_EQ(List().size(), 255u);
     DeleteLine(0);

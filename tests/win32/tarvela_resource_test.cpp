@@ -23,16 +23,23 @@ std::string ReadNameOrOrdinal(const WORD *&at) {
         const WORD ordinal = at[1];
         at += 2;
         switch (ordinal) {
-        case 0x80: return "BUTTON";
-        case 0x81: return "EDIT";
-        case 0x82: return "STATIC";
-        case 0x83: return "LISTBOX";
-        case 0x85: return "COMBOBOX";
-        default: return "?";
+        case 0x80:
+            return "BUTTON";
+        case 0x81:
+            return "EDIT";
+        case 0x82:
+            return "STATIC";
+        case 0x83:
+            return "LISTBOX";
+        case 0x85:
+            return "COMBOBOX";
+        default:
+            return "?";
         }
     }
     std::wstring text;
-    while (*at != 0) text += static_cast<wchar_t>(*at++);
+    while (*at != 0)
+        text += static_cast<wchar_t>(*at++);
     ++at;
     return driver::Narrow(text);
 }
@@ -49,8 +56,8 @@ TEST(TarvelaResources, PrincipalIsLaidOutControlByControl) {
     const auto *dialog = static_cast<const DLGTEMPLATE *>(LockResource(LoadResource(exe, found)));
     ASSERT_NE(dialog, nullptr);
 
-    EXPECT_EQ(dialog->style, static_cast<DWORD>(DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_BORDER | WS_CAPTION |
-                                                WS_SYSMENU | WS_MINIMIZEBOX));
+    EXPECT_EQ(dialog->style, static_cast<DWORD>(DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_BORDER |
+                                                WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
     EXPECT_EQ(dialog->cx, 280);
     EXPECT_EQ(dialog->cy, 186);
     const auto *at = reinterpret_cast<const WORD *>(dialog + 1);
@@ -77,7 +84,8 @@ TEST(TarvelaResources, PrincipalIsLaidOutControlByControl) {
         {5, "BUTTON", "&nueva", 235, 120, 34, 9, push},
         {112, "EDIT", "", 56, 119, 44, 9, ES_LEFT | WS_BORDER | WS_TABSTOP},
         {10, "STATIC", "", 104, 121, 32, 8, SS_LEFT | WS_GROUP},
-        {110, "EDIT", "", 9, 130, 260, 28, ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_BORDER | WS_TABSTOP},
+        {110, "EDIT", "", 9, 130, 260, 28,
+         ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_BORDER | WS_TABSTOP},
         {3, "BUTTON", "&aceptar", 235, 160, 34, 9, push},
         {2, "BUTTON", "&Salir", 100, 170, 40, 14, push},
         {1, "BUTTON", "&Aceptar", 150, 170, 40, 14, push},
