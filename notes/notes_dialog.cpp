@@ -236,40 +236,22 @@ void InitNotesDialog(HWND dialog) {
 
 void OnCommand(HWND dialog, int id, int code) {
     switch (id) {
-    case IDC_LEAVE_SAVING:
-        LeaveSaving(dialog);
-        break;
-    case IDC_LEAVE:
-        AskToSave(dialog);
-        break;
-    case IDC_COMMIT_NOTE:
-        CommitNote(dialog);
-        break;
+    case IDC_LEAVE_SAVING: LeaveSaving(dialog); break;
+    case IDC_LEAVE: AskToSave(dialog); break;
+    case IDC_COMMIT_NOTE: CommitNote(dialog); break;
     case IDC_DELETE_NOTE:
         if (EditingExistingNote()) DeleteCurrentNote(dialog);
         break;
-    case IDC_NEW_NOTE:
-        StartNewNote(dialog);
-        break;
+    case IDC_NEW_NOTE: StartNewNote(dialog); break;
     case IDC_PERIOD_ALL:
     case IDC_PERIOD_TODAY:
         if (id - IDC_PERIOD_ALL != state.FilterMode) ApplyFilter(dialog, id - IDC_PERIOD_ALL);
         break;
-    case IDC_PERIOD_WEEK:
-        ApplyFilter(dialog, ThisWeek);
-        break;
-    case IDC_PERIOD_NEXT_WEEK:
-        ApplyFilter(dialog, NextWeek);
-        break;
-    case IDC_PERIOD_MONTH:
-        ApplyFilter(dialog, ThisMonth);
-        break;
-    case IDC_PERIOD_NEXT_MONTH:
-        ApplyFilter(dialog, NextMonth);
-        break;
-    case IDC_PERIOD_CHOSEN_MONTH:
-        ApplyFilter(dialog, ChosenMonth);
-        break;
+    case IDC_PERIOD_WEEK: ApplyFilter(dialog, ThisWeek); break;
+    case IDC_PERIOD_NEXT_WEEK: ApplyFilter(dialog, NextWeek); break;
+    case IDC_PERIOD_MONTH: ApplyFilter(dialog, ThisMonth); break;
+    case IDC_PERIOD_NEXT_MONTH: ApplyFilter(dialog, NextMonth); break;
+    case IDC_PERIOD_CHOSEN_MONTH: ApplyFilter(dialog, ChosenMonth); break;
     case IDC_MONTH_COMBO:
     case IDC_YEAR_COMBO:
         if (code == CBN_SELCHANGE && IsDlgButtonChecked(dialog, IDC_PERIOD_CHOSEN_MONTH) == BST_CHECKED)
@@ -278,8 +260,7 @@ void OnCommand(HWND dialog, int id, int code) {
     case IDC_NOTE_LIST:
         if (code == LBN_SELCHANGE) ShowNote(dialog);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -291,22 +272,15 @@ INT_PTR Paint(HDC dc, HBRUSH brush, COLORREF background) {
 INT_PTR CALLBACK NotesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     const auto dc = reinterpret_cast<HDC>(wParam);
     switch (message) {
-    case WM_INITDIALOG:
-        InitNotesDialog(dialog);
-        return FALSE;
-    case WM_COMMAND:
-        OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-        return 0;
-    case WM_CTLCOLOREDIT:
-        return Paint(dc, state.editBrush, NotesEditColour);
+    case WM_INITDIALOG: InitNotesDialog(dialog); return FALSE;
+    case WM_COMMAND: OnCommand(dialog, LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_CTLCOLOREDIT: return Paint(dc, state.editBrush, NotesEditColour);
     case WM_CTLCOLORLISTBOX:
         SetTextColor(dc, NotesListTextColour);
         return Paint(dc, state.listBrush, NotesListColour);
     case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-        return Paint(dc, state.dialogBrush, NotesDialogColour);
-    default:
-        return 0;
+    case WM_CTLCOLORSTATIC: return Paint(dc, state.dialogBrush, NotesDialogColour);
+    default: return 0;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "notes/periods.h"
+#include "shared/convert/convert.h"
 #include "shared/dates/names.h"
 
 namespace notes {
@@ -10,21 +11,11 @@ NoteSet SelectTodayAndTomorrow(const NoteTable &table, const PeriodDates &when) 
 bool SelectPeriod(const NoteTable &table, int32_t mode, const PeriodDates &when, NoteSet &shown) {
     const dates::CalendarDate &today = when.today;
     switch (mode) {
-    case AllNotes:
-        shown = SelectAll(table);
-        return true;
-    case TodayAndTomorrow:
-        shown = SelectTodayAndTomorrow(table, when);
-        return true;
-    case ThisWeek:
-        shown = SelectWeek(table, today);
-        return true;
-    case NextWeek:
-        shown = SelectWeek(table, dates::AddDays(today, 7));
-        return true;
-    case ThisMonth:
-        shown = SelectMonth(table, today.month, today.year);
-        return true;
+    case AllNotes: shown = SelectAll(table); return true;
+    case TodayAndTomorrow: shown = SelectTodayAndTomorrow(table, when); return true;
+    case ThisWeek: shown = SelectWeek(table, today); return true;
+    case NextWeek: shown = SelectWeek(table, dates::AddDays(today, 7)); return true;
+    case ThisMonth: shown = SelectMonth(table, today.month, today.year); return true;
     case NextMonth:
         shown = today.month >= 12 ? SelectMonth(table, 1, static_cast<uint16_t>(today.year + 1))
                                   : SelectMonth(table, static_cast<uint16_t>(today.month + 1), today.year);
@@ -33,16 +24,13 @@ bool SelectPeriod(const NoteTable &table, int32_t mode, const PeriodDates &when,
         // No month chosen in the combo box: no day to walk, nothing listed.
         shown = when.chosenMonth == 0 ? NoteSet() : SelectMonth(table, when.chosenMonth, when.chosenYear);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
 std::string NoteListLine(const NoteRecord &note) {
-    std::string line =
-        dates::DateText(note.date) + " " + dates::WeekdayAbbreviation(note.date) + " " + note.text;
-    if (line.size() > 255) line.resize(255);
-    return line;
+    return convert::ShortString(dates::DateText(note.date) + " " + dates::WeekdayAbbreviation(note.date) +
+                                " " + note.text);
 }
 
 } // namespace notes

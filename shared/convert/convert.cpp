@@ -101,4 +101,6 @@ bool TextToInteger(std::string_view text, int32_t &value) {
     return true;
 }
 
+std::string ShortString(std::string_view text) { return std::string(text.substr(0, 255)); }
+
 } // namespace convert

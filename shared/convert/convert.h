@@ -18,6 +18,9 @@ std::string TrimBlanks(std::string_view text);
 std::string TrimLeadingBlanks(std::string_view text);
 std::string TrimTrailingBlanks(std::string_view text);
 
+// The first 255 characters of text: what a short string holds and what reaches the system.
+std::string ShortString(std::string_view text);
+
 std::string RepeatChar(char c, uint16_t count);
 std::string Blanks(uint16_t count);
 

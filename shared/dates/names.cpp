@@ -70,17 +70,10 @@ std::array<std::string, 5> DateErrorTexts = ToStrings(kCatalan.dateErrors);
 void SelectLanguage() {
     const LanguageNames *names = nullptr;
     switch (util::LanguageIndex) {
-    case 0:
-        names = &kCatalan;
-        break;
-    case 1:
-        names = &kEnglish;
-        break;
-    case 2:
-        names = &kSpanish;
-        break;
-    default:
-        return;
+    case 0: names = &kCatalan; break;
+    case 1: names = &kEnglish; break;
+    case 2: names = &kSpanish; break;
+    default: return;
     }
     DayNames = ToStrings(names->days);
     DayAbbreviations = ToStrings(names->dayAbbreviations);

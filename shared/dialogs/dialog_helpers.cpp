@@ -5,9 +5,9 @@
 namespace dialogs {
 
 namespace {
-constexpr int ReadBufferSize = 255;
+using convert::ShortString;
 
-std::string ShortString(std::string_view text) { return std::string(text.substr(0, 255)); }
+constexpr int ReadBufferSize = 255;
 
 // Position p is index p - 1; position 0 becomes -1 (none, or the end of the list).
 WPARAM IndexOf(uint16_t position) { return static_cast<WPARAM>(static_cast<int>(position) - 1); }

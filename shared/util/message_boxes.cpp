@@ -1,14 +1,13 @@
 #include <windows.h>
 #include "shared/util/message_boxes.h"
+#include "shared/convert/convert.h"
 
 namespace util {
 
-std::string ShortString(std::string_view text) { return std::string(text.substr(0, 255)); }
-
 namespace {
 int ShowBox(std::string_view caption, std::string_view text, UINT style) {
-    const std::string shortCaption = ShortString(caption);
-    const std::string shortText = ShortString(text);
+    const std::string shortCaption = convert::ShortString(caption);
+    const std::string shortText = convert::ShortString(text);
     return MessageBoxA(GetActiveWindow(), shortText.c_str(), shortCaption.c_str(), style);
 }
 } // namespace

@@ -2,7 +2,6 @@
 // Captions and texts are cut to 255 characters. Each returns the button pressed.
 #pragma once
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace util {
@@ -12,8 +11,5 @@ int ShowMessageFlags(std::string_view caption, std::string_view text, uint16_t f
 int AskYesNo(std::string_view caption, std::string_view text);
 int AskYesNoFlags(std::string_view caption, std::string_view text, uint16_t flags);
 int AskYesNoCancel(std::string_view caption, std::string_view text);
-
-// The first 255 characters of a text handed to the system.
-std::string ShortString(std::string_view text);
 
 } // namespace util

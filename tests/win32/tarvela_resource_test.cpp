@@ -23,18 +23,12 @@ std::string ReadNameOrOrdinal(const WORD *&at) {
         const WORD ordinal = at[1];
         at += 2;
         switch (ordinal) {
-        case 0x80:
-            return "BUTTON";
-        case 0x81:
-            return "EDIT";
-        case 0x82:
-            return "STATIC";
-        case 0x83:
-            return "LISTBOX";
-        case 0x85:
-            return "COMBOBOX";
-        default:
-            return "?";
+        case 0x80: return "BUTTON";
+        case 0x81: return "EDIT";
+        case 0x82: return "STATIC";
+        case 0x83: return "LISTBOX";
+        case 0x85: return "COMBOBOX";
+        default: return "?";
         }
     }
     std::wstring text;
