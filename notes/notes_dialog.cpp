@@ -4,9 +4,11 @@
 #include "notes/notes_ids.h"
 #include "notes/note_store.h"
 #include "notes/periods.h"
+#include "shared/about/about.h"
 #include "shared/convert/convert.h"
 #include "shared/dates/names.h"
 #include "shared/dialogs/dialog_helpers.h"
+#include "shared/util/data_file_prompts.h"
 #include "shared/util/message_boxes.h"
 
 namespace notes {
@@ -39,6 +41,8 @@ struct NotesDialogState {
 };
 
 NotesDialogState state;
+
+constexpr util::DataFileWords AgendaWords{AgendaFileName, "las notas"};
 
 bool EditingExistingNote() { return state.CurrentSlot >= 1 && state.CurrentSlot <= NoteCount(state.table); }
 
@@ -137,22 +141,8 @@ void DeleteCurrentNote(HWND dialog) {
 
 // Saves the notes and says so; on failure tells the user why and keeps every change.
 bool SaveAndReport() {
-    if (state.agendaUnreadable &&
-        (util::AskYesNoFlags("Reemplazar agenda.dat",
-                             "agenda.dat no se pudo leer al empezar.\n"
-                             "¿Reemplazarlo por las notas que hay ahora en la agenda?",
-                             MB_ICONQUESTION) &
-         0xFF) != IDYES)
+    if (!util::SaveDataFile(AgendaWords, state.agendaUnreadable, [] { return SaveNotes(state.table); }))
         return false;
-    const util::WriteResult saved = SaveNotes(state.table);
-    if (!saved.ok) {
-        util::ShowMessageFlags("Error al guardar",
-                               "No se han podido guardar las notas en agenda.dat:\n" + saved.reason +
-                                   "\nLos cambios siguen en la agenda.",
-                               MB_ICONEXCLAMATION);
-        return false;
-    }
-    state.agendaUnreadable = false;
     util::ShowMessage("Hecho", "modificaciones guardadas");
     return true;
 }
@@ -179,10 +169,7 @@ void AskToSave(HWND dialog) {
 void ReportLoad(const LoadOutcome &load) {
     if (load.status == util::ReadStatus::Unreadable) {
         state.agendaUnreadable = true;
-        util::ShowMessageFlags("No se puede leer agenda.dat",
-                               "agenda.dat existe pero no se ha podido leer:\n" + load.reason +
-                                   "\nLa agenda empieza vacía; no se reemplazará el archivo sin preguntar.",
-                               MB_ICONEXCLAMATION);
+        util::ReportUnreadableFile(AgendaWords, load.reason);
     }
     if (HeldBackCount(state.table) > 0) {
         util::ShowMessageFlags(
@@ -260,26 +247,21 @@ void OnCommand(HWND dialog, int id, int code) {
     case IDC_NOTE_LIST:
         if (code == LBN_SELCHANGE) ShowNote(dialog);
         break;
+    case IDM_ABOUT: about::ShowAbout("Agenda autoejecutable al arrancar el ordenador"); break;
     default: break;
     }
 }
 
-INT_PTR Paint(HDC dc, HBRUSH brush, COLORREF background) {
-    SetBkColor(dc, background);
-    return reinterpret_cast<INT_PTR>(brush);
-}
-
 INT_PTR CALLBACK NotesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    const auto dc = reinterpret_cast<HDC>(wParam);
     switch (message) {
     case WM_INITDIALOG: InitNotesDialog(dialog); return FALSE;
     case WM_COMMAND: OnCommand(dialog, LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_CTLCOLOREDIT: return Paint(dc, state.editBrush, NotesEditColour);
+    case WM_CTLCOLOREDIT: return ColourReply(wParam, state.editBrush, NotesEditColour);
     case WM_CTLCOLORLISTBOX:
-        SetTextColor(dc, NotesListTextColour);
-        return Paint(dc, state.listBrush, NotesListColour);
+        SetTextColor(reinterpret_cast<HDC>(wParam), NotesListTextColour);
+        return ColourReply(wParam, state.listBrush, NotesListColour);
     case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC: return Paint(dc, state.dialogBrush, NotesDialogColour);
+    case WM_CTLCOLORSTATIC: return ColourReply(wParam, state.dialogBrush, NotesDialogColour);
     default: return 0;
     }
 }

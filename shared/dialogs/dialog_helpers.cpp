@@ -49,6 +49,11 @@ int32_t GetControlInteger(HWND dialog, int id, int32_t &error) {
 
 HWND ControlHandle(HWND dialog, int id) { return GetDlgItem(dialog, id); }
 
+INT_PTR ColourReply(WPARAM deviceContext, HBRUSH brush, COLORREF background) {
+    SetBkColor(reinterpret_cast<HDC>(deviceContext), background);
+    return reinterpret_cast<INT_PTR>(brush);
+}
+
 void ListClear(HWND dialog, int id) { Send(dialog, id, LB_RESETCONTENT, 0, 0); }
 
 LRESULT ListCount(HWND dialog, int id) { return Send(dialog, id, LB_GETCOUNT, 0, 0); }

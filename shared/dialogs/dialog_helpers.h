@@ -17,6 +17,10 @@ std::string GetControlText(HWND dialog, int id);
 int32_t GetControlInteger(HWND dialog, int id, int32_t &error);
 HWND ControlHandle(HWND dialog, int id);
 
+// The answer to a WM_CTLCOLOR message: the background colour set on the control's device
+// context (the message's first parameter) and the brush that paints the rest.
+INT_PTR ColourReply(WPARAM deviceContext, HBRUSH brush, COLORREF background);
+
 void ListClear(HWND dialog, int id);
 LRESULT ListCount(HWND dialog, int id);
 void ListSelect(HWND dialog, int id, uint16_t position);
