@@ -1,0 +1,166 @@
+// Velmarix end to end: the real program in a fresh folder, driven as a user would.
+#include <windows.h>
+#include <gtest/gtest.h>
+#include "longterm/record_store.h"
+#include "tests/win32/program_test.h"
+
+using namespace driver;
+using longterm::YearMonthRecord;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+constexpr int LeaveSaving = 1, Leave = 2, Store = 3, NewRecord = 5, Delete = 6, RecordList = 100,
+              YearField = 111, MonthField = 112, NoteField = 113;
+
+class Velmarix : public ProgramTest {
+  protected:
+    Velmarix() : ProgramTest(VELMARIX_EXE, "Agenda por a\xF1os") {}
+    const std::string file = folder.dir + "lonyrs.dat";
+
+    void WriteRecords(const std::vector<YearMonthRecord> &records) {
+        longterm::RecordTable table;
+        table.records = records;
+        table.boundName = file;
+        ASSERT_TRUE(longterm::SaveRecords(table).ok);
+    }
+
+    std::vector<std::vector<uint16_t>> ReadYearsAndMonths() {
+        longterm::RecordTable table;
+        longterm::LoadRecords(table, file);
+        std::vector<std::vector<uint16_t>> read;
+        for (const YearMonthRecord &record : table.records)
+            read.push_back({record.year, record.month});
+        return read;
+    }
+
+    void Fill(const std::string &year, const std::string &month, const std::string &note) {
+        SetText(dialog, YearField, year);
+        SetText(dialog, MonthField, month);
+        SetText(dialog, NoteField, note);
+    }
+
+    bool FieldsEmpty() {
+        return ControlText(dialog, YearField).empty() && ControlText(dialog, MonthField).empty() &&
+               ControlText(dialog, NoteField).empty();
+    }
+
+    Lines List() const { return ListLines(dialog, RecordList); }
+};
+
+TEST_F(Velmarix, StoresWhatIsTypedAsNumbersAndSavesOnAceptar) {
+    Start();
+    Lines years;
+    for (int year = 2014; year <= 2063; ++year)
+        years.push_back(std::to_string(year));
+    EXPECT_EQ(ComboItems(dialog, YearField), years);
+    EXPECT_EQ(ComboItems(dialog, MonthField),
+              Lines({" 1", " 2", " 3", " 4", " 5", " 6", " 7", " 8", " 9", "10", "11", "12"}));
+    EXPECT_TRUE(List().empty() && FieldsEmpty());
+
+    Click(dialog, Store); // empty fields: year 0, month 0
+    Fill("abc", "", "letras");
+    Click(dialog, Store);
+    Fill(" 2020 ", "", "a\xF1o con blancos");
+    SelectComboItem(dialog, MonthField, 6); // " 7"
+    Click(dialog, Store);
+    EXPECT_EQ(List(), Lines({"0 ", "0 letras", "2020 a\xF1o con blancos"}));
+    EXPECT_TRUE(FieldsEmpty());
+
+    // A selected record shows its plain month and is replaced in place.
+    SelectListLine(dialog, RecordList, 2);
+    EXPECT_EQ(ControlText(dialog, YearField), "2020");
+    EXPECT_EQ(ControlText(dialog, MonthField), "7");
+    EXPECT_EQ(ControlText(dialog, NoteField), "a\xF1o con blancos");
+    SelectListLine(dialog, RecordList, 1);
+    Fill("2031", "12", "cambiada");
+    Click(dialog, Store);
+    EXPECT_EQ(List(), Lines({"0 ", "2031 cambiada", "2020 a\xF1o con blancos"}));
+
+    ClickAsync(dialog, LeaveSaving); // saves without a question
+    ExpectExit();
+    std::vector<uint8_t> expected;
+    for (const YearMonthRecord &record :
+         std::vector<YearMonthRecord>{{0, 0, ""}, {2031, 12, "cambiada"}, {2020, 7, "a\xF1o con blancos"}}) {
+        const auto bytes = longterm::EncodeRecord(record);
+        expected.insert(expected.end(), bytes.begin(), bytes.end());
+    }
+    EXPECT_EQ(testing_support::ReadBytes(file), expected);
+    EXPECT_EQ(expected[260 + 0], 2031 & 0xFF); // the layout itself: year, month, length, text
+    EXPECT_EQ(expected[260 + 2], 12);
+    EXPECT_EQ(expected[260 + 4], 8);
+}
+
+TEST_F(Velmarix, DeleteAsksOnlyForASelectedRecordAndLeavingAsksToSave) {
+    WriteRecords({{2030, 1, "uno"}, {2031, 2, "dos"}, {2032, 3, "tres"}});
+    const auto original = testing_support::ReadBytes(file);
+    Start();
+    ClickAsync(dialog, Delete); // nothing selected: nothing asked, nothing deleted
+    EXPECT_TRUE(NoBoxWithin(500));
+    SelectListLine(dialog, RecordList, 1);
+    ClickAsync(dialog, Delete);
+    ExpectBox("confirmar eliminar", IDNO,
+              "\xBF"
+              "eliminar el registro?");
+    SelectListLine(dialog, RecordList, 1);
+    ClickAsync(dialog, Delete);
+    ExpectBox("confirmar eliminar", IDYES);
+    EXPECT_EQ(List(), Lines({"2030 uno", "2032 tres"}));
+    EXPECT_TRUE(FieldsEmpty());
+    ClickAsync(dialog, Delete); // back to a new record: "X" does nothing again
+    EXPECT_TRUE(NoBoxWithin(300));
+    EXPECT_EQ(List().size(), 2u);
+
+    const std::string question = "\xBFguardarlos?";
+    ClickAsync(dialog, Leave);
+    ExpectBox("cambios en los registros", IDCANCEL, question);
+    EXPECT_TRUE(NoBoxWithin(300));
+    ClickAsync(dialog, Leave);
+    ExpectBox("cambios en los registros", IDNO, question);
+    ExpectExit();
+    EXPECT_EQ(testing_support::ReadBytes(file), original);
+
+    Start();
+    Click(dialog, NewRecord);
+    Fill("2040", "4", "cuatro");
+    Click(dialog, Store);
+    ClickAsync(dialog, Leave);
+    ExpectBox("cambios en los registros", IDYES, question);
+    ExpectExit();
+    EXPECT_EQ(ReadYearsAndMonths(),
+              (std::vector<std::vector<uint16_t>>{{2030, 1}, {2031, 2}, {2032, 3}, {2040, 4}}));
+    Start();
+    ClickAsync(dialog, Leave); // nothing changed: no question
+    ExpectExit();
+}
+
+TEST_F(Velmarix, AnUnreadableFileIsReportedAndAFailedSaveKeepsEverything) {
+    WriteRecords({{2030, 1, "guardado"}});
+    const auto original = testing_support::ReadBytes(file);
+    auto lock = std::make_unique<FileLock>(file);
+    Launch();
+    ExpectBox("No se puede leer lonyrs.dat", IDOK);
+    FindMainDialog();
+    EXPECT_TRUE(List().empty());
+    lock.reset();
+    Fill("2031", "2", "nuevo");
+    Click(dialog, Store);
+
+    lock = std::make_unique<FileLock>(file);
+    ClickAsync(dialog, Leave);
+    ExpectBox("cambios en los registros", IDYES);
+    ExpectBox("Reemplazar lonyrs.dat", IDYES);
+    EXPECT_EQ(ExpectBox("Error al guardar", IDOK)
+                  .rfind("No se han podido guardar los registros en lonyrs.dat:\n", 0),
+              0u);
+    EXPECT_TRUE(NoBoxWithin(500));
+    EXPECT_EQ(List(), Lines({"2031 nuevo"}));
+    lock.reset();
+    EXPECT_EQ(testing_support::ReadBytes(file), original);
+    ClickAsync(dialog, LeaveSaving);
+    ExpectBox("Reemplazar lonyrs.dat", IDYES);
+    ExpectExit();
+    EXPECT_EQ(ReadYearsAndMonths(), (std::vector<std::vector<uint16_t>>{{2031, 2}}));
+}
+
+} // namespace
