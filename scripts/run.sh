@@ -1,15 +1,26 @@
 #!/usr/bin/env bash
-# Builds Tarvela and starts it under Wine in its working folder, where it keeps agenda.dat.
-# Usage: run.sh [ARGUMENT]   (any argument starts it in start-up mode)
+# Builds a program and starts it under Wine in its data folder, where it keeps its file.
+# Usage: run.sh [tarvela|velmarix] [ARGUMENT]   (Tarvela: any argument starts it in start-up mode)
+#   Tarvela keeps agenda.dat in $TARVELA_HOME (default ~/TarvelaAgenda);
+#   Velmarix keeps lonyrs.dat in $VELMARIX_HOME (default ~/VelmarixAgenda).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+program=Tarvela
+case "${1:-}" in
+  tarvela | Tarvela) shift ;;
+  velmarix | Velmarix) program=Velmarix; shift ;;
+esac
+if [ "$program" = Tarvela ]; then
+  work="${TARVELA_HOME:-$HOME/TarvelaAgenda}" exe_dir=notes file=agenda.dat
+else
+  work="${VELMARIX_HOME:-$HOME/VelmarixAgenda}" exe_dir=longterm file=lonyrs.dat
+fi
 scripts/install-deps.sh
 cmake --preset windows-x64 >/dev/null
-cmake --build --preset windows-x64 --target Tarvela
-work="${TARVELA_HOME:-$HOME/TarvelaAgenda}"
+cmake --build --preset windows-x64 --target "$program"
 mkdir -p "$work"
-exe="$PWD/build/windows-x64/notes/Tarvela.exe"
-echo "Tarvela keeps its notes in $work/agenda.dat"
+exe="$PWD/build/windows-x64/$exe_dir/$program.exe"
+echo "$program keeps its notes in $work/$file"
 cd "$work"
 export WINEDEBUG="${WINEDEBUG:--all}"
 if [ -n "${DISPLAY:-}" ]; then
