@@ -2,9 +2,9 @@
 #include <vector>
 #include "notes/notes_dialog.h"
 #include "notes/notes_ids.h"
+#include "notes/notes_menu.h"
 #include "notes/note_store.h"
 #include "notes/periods.h"
-#include "shared/about/about.h"
 #include "shared/convert/convert.h"
 #include "shared/dates/names.h"
 #include "shared/dialogs/dialog_helpers.h"
@@ -206,9 +206,9 @@ void FillPeriodCombos(HWND dialog) {
     ComboSelect(dialog, IDC_YEAR_COMBO, 1);
 }
 
-// The menu "MNU" comes with the dialog template.
 void InitNotesDialog(HWND dialog) {
     SetClassLongPtrA(dialog, GCLP_HICON, reinterpret_cast<LONG_PTR>(LoadIconA(state.instance, "Ic0")));
+    SetUpNotesMenu(dialog);
     CreateColours();
     state.Today = LocalDate();
     state.Tomorrow = dates::NextDay(state.Today);
@@ -222,6 +222,7 @@ void InitNotesDialog(HWND dialog) {
 }
 
 void OnCommand(HWND dialog, int id, int code) {
+    if (HandleMenuCommand(dialog, id)) return;
     switch (id) {
     case IDC_LEAVE_SAVING: LeaveSaving(dialog); break;
     case IDC_LEAVE: AskToSave(dialog); break;
@@ -247,7 +248,6 @@ void OnCommand(HWND dialog, int id, int code) {
     case IDC_NOTE_LIST:
         if (code == LBN_SELCHANGE) ShowNote(dialog);
         break;
-    case IDM_ABOUT: about::ShowAbout("Agenda autoejecutable al arrancar el ordenador"); break;
     default: break;
     }
 }
