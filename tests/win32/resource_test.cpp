@@ -44,21 +44,18 @@ const WORD *AlignToDword(const WORD *at) {
 
 struct Template {
     const char *exe;
-    DWORD style;
-    short x, y, w, h;
     std::string caption;
+    DWORD style;
+    std::vector<short> rectangle; // x, y, width, height
     std::vector<Control> controls;
 };
 
 const DWORD radio = BS_AUTORADIOBUTTON | WS_TABSTOP, push = BS_PUSHBUTTON | WS_TABSTOP;
 const std::vector<Template> Templates = {
     {TARVELA_EXE,
-     DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_BORDER | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-     0,
-     0,
-     280,
-     186,
      "Mi agenda",
+     DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_BORDER | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+     {0, 0, 280, 186},
      {
          {-1, "STATIC", "Notas:", 10, 3, 24, 8, SS_LEFT | WS_GROUP},
          {50, "BUTTON", "Todas", 40, 1, 30, 10, radio},
@@ -84,12 +81,9 @@ const std::vector<Template> Templates = {
          {1, "BUTTON", "&Aceptar", 150, 170, 40, 14, push},
      }},
     {VELMARIX_EXE,
-     DS_MODALFRAME | WS_POPUP | WS_BORDER | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-     200,
-     13,
-     236,
-     120,
      "Agenda por a\xF1os",
+     DS_MODALFRAME | WS_POPUP | WS_BORDER | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+     {200, 13, 236, 120},
      {
          {-1, "STATIC", "notas", 5, 0, 30, 8, SS_LEFT},
          {100, "LISTBOX", "", 5, 8, 120, 106, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER},
@@ -117,8 +111,7 @@ TEST(Resources, EachPrincipalIsLaidOutControlByControl) {
         const auto *dialog = static_cast<const DLGTEMPLATE *>(LockResource(LoadResource(exe, found)));
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->style, want.style);
-        EXPECT_EQ(std::vector<short>({dialog->x, dialog->y, dialog->cx, dialog->cy}),
-                  std::vector<short>({want.x, want.y, want.w, want.h}));
+        EXPECT_EQ(std::vector<short>({dialog->x, dialog->y, dialog->cx, dialog->cy}), want.rectangle);
         const auto *at = reinterpret_cast<const WORD *>(dialog + 1);
         EXPECT_EQ(ReadNameOrOrdinal(at), "MNU");
         EXPECT_EQ(ReadNameOrOrdinal(at), "");
