@@ -2,13 +2,12 @@
 
 // The Windows side of file_io.h: ANSI calls, so Windows-1252 names reach the system as they are.
 #include "shared/util/file_io.h"
+#include "shared/util/system_reason.h"
 
 #include <algorithm>
 
 namespace util {
-namespace {
 
-// The system's message for an error code, without the trailing CR LF and full stop.
 std::string SystemReason(DWORD error) {
     char text[512] = {};
     const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
@@ -20,6 +19,8 @@ std::string SystemReason(DWORD error) {
     if (reason.empty()) reason = "Windows error " + std::to_string(error);
     return reason;
 }
+
+namespace {
 
 // Closes the handle when the scope ends, whichever way it ends.
 struct HandleCloser {

@@ -1,0 +1,51 @@
+// File and folder searches, text files, deletion and the program's name, on real files.
+#include <windows.h>
+#include <gtest/gtest.h>
+#include "shared/util/files.h"
+#include "tests/unit/test_files.h"
+
+using namespace util;
+
+TEST(Files, SearchesTextFilesErasingAndTheProgramName) {
+    const testing_support::TempFolder folder;
+    const std::string dir = folder.dir, path = dir + "plain.txt";
+    for (const char *name : {"plain.txt", "hidden.txt", "hidsys.txt"})
+        testing_support::WriteNoise(dir + name, 3);
+    for (const char *name : {"sub", "hiddir"})
+        CreateDirectoryA((dir + name).c_str(), nullptr);
+    for (const auto &[name, attributes] :
+         {std::pair{"hidden.txt", 2ul}, {"hidsys.txt", 6ul}, {"hiddir", 0x12ul}})
+        ASSERT_TRUE(SetFileAttributesA((dir + name).c_str(), attributes)); // hidden, system, directory
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    const std::string year = std::to_string(now.wYear);
+    const struct {
+        const char *path;
+        bool file, folder;
+        std::string year;
+    } cases[] = {{"plain.txt", true, true, year},  {"hidden.txt", true, false, ""},
+                 {"hidsys.txt", false, false, ""}, {"sub", false, true, ""},
+                 {"sub\\", false, false, ""},      {"hiddir", false, false, ""},
+                 {"*.txt", true, true, year},      {"hids*", false, false, ""}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(FileExists(dir + c.path), c.file);
+        EXPECT_EQ(DirectoryExists(dir + c.path), c.folder);
+        EXPECT_EQ(FileYearText(dir + c.path), c.year);
+    }
+
+    TextFile file;
+    EXPECT_FALSE(OpenTextForReading(dir + "missing.txt", file));
+    const HANDLE locked = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_FALSE(OpenTextForReading(path, file)); // there, but cannot be opened
+    EXPECT_FALSE(EraseFile(path).ok);
+    CloseHandle(locked);
+    EXPECT_TRUE(OpenTextForReading(path, file) && file != nullptr);
+    EXPECT_FALSE(CreateTextFile(dir + "none\\plain.txt", file));
+    ASSERT_TRUE(CreateTextFile(path, file)); // over the open file: cut to nothing
+    file.reset();
+    EXPECT_TRUE(testing_support::ReadBytes(path).empty());
+    EXPECT_TRUE(EraseFile(path).ok);
+    EXPECT_FALSE(EraseFile(path).ok); // gone: said, and the program goes on
+    EXPECT_EQ(ProgramBaseName(), "files_test");
+}
