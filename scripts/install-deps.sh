@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need, on Debian 12 as root. Does nothing when all is there.
 set -euo pipefail
+# fonts-wine is only recommended by wine: scripts/wine-prefix.sh links its fonts into prefixes.
 packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686
-          wine wine64 xvfb xauth imagemagick)
+          wine wine64 fonts-wine xvfb xauth imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
