@@ -1,21 +1,60 @@
 #!/usr/bin/env bash
-# Makes docs/tarvela.png: Tarvela on sample notes, shot in a virtual X display.
+# Makes the README's pictures, each shot in a virtual X display and cut to its window:
+#   docs/tarvela.png   Tarvela on sample notes around today (scripts/sample-agenda.sh)
+#   docs/velmarix.png  Velmarix on sample long-term notes (scripts/sample-longterm.sh)
+#   docs/about.png     the About window, opened from Tarvela's menu item 801
+# BUILD_DIR is the build tree to build the programs in and to take the Wine prefix from
+# (default build/windows-x64, the preset's own).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset windows-x64 >/dev/null
-cmake --build --preset windows-x64 --target Tarvela
-prefix="$PWD/build/windows-x64/wineprefix"
-work=$(mktemp -d)
-trap 'WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
-scripts/sample-agenda.sh "$work"
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
-  scripts/wine-prefix.sh '$prefix'
-  export WINEPREFIX='$prefix' WINEDEBUG=-all
-  (cd '$work' && wine '$PWD/build/windows-x64/notes/Tarvela.exe') &
-  sleep 6
-  import -window root '$work/desktop.png'
-  wineserver -k"
-# The desktop is one colour around the dialog: trim it away, keep a small margin.
-convert "$work/desktop.png" -trim +repage -bordercolor '#2a6f97' -border 8 docs/tarvela.png
-echo "wrote docs/tarvela.png"
+BUILD="${BUILD_DIR:-build/windows-x64}"
+[[ "$BUILD" = /* ]] || BUILD="$PWD/$BUILD"
+export BUILD
+cmake --preset windows-x64 -B "$BUILD" >/dev/null
+cmake --build "$BUILD" -j2 --target Tarvela Velmarix
+WORK=$(mktemp -d)
+export PREFIX="$BUILD/wineprefix" WORK
+trap 'WINEPREFIX="$PREFIX" wineserver -k 2>/dev/null || true; rm -rf "$WORK"' EXIT
+# Finds a window, brings it to the front, posts it a menu command: see its header.
+x86_64-w64-mingw32-g++ -O2 -static -o "$WORK/shot-helper.exe" scripts/shot-helper.cpp
+mkdir "$WORK/notes" "$WORK/longterm"
+scripts/sample-agenda.sh "$WORK/notes"
+scripts/sample-longterm.sh "$WORK/longterm"
+
+# helper ARGS...: runs shot-helper under Wine; prints the window's rectangle.
+helper() { wine "$WORK/shot-helper.exe" "$@" | tr -d '\r'; }
+# start FOLDER EXE: starts a copy of a program in its data folder, in the background, as it is
+# installed: the About window shows the year of the program file found there.
+start() {
+  cp "$BUILD/$2" "$WORK/$1/"
+  (cd "$WORK/$1" && exec wine "$(basename "$2")") &
+}
+# shot NAME RECT: the screen as it is now, cut to RECT with a margin of the desktop's colour.
+shot() {
+  sleep 1.5 # let the window paint itself
+  import -window root "$WORK/screen.png"
+  local desktop
+  desktop=$(convert "$WORK/screen.png" -format '%[pixel:p{0,0}]' info:)
+  convert "$WORK/screen.png" -crop "$2" +repage -bordercolor "$desktop" -border 8 "docs/$1.png"
+  echo "wrote docs/$1.png ($2)"
+}
+take_pictures() {
+  set -euo pipefail
+  scripts/wine-prefix.sh "$PREFIX"
+  export WINEPREFIX="$PREFIX" WINEDEBUG=-all
+  local rect
+  start notes notes/Tarvela.exe
+  rect=$(helper front 'Mi agenda')
+  shot tarvela "$rect"
+  helper command 'Mi agenda' 801
+  rect=$(helper class FerSobre)
+  shot about "$rect"
+  wineserver -k && wineserver -w
+  start longterm longterm/Velmarix.exe
+  rect=$(helper front 'Agenda por a')
+  shot velmarix "$rect"
+  wineserver -k
+}
+# xvfb-run is a sh script, which does not hand exported functions on: pass them as text.
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$(declare -f helper start shot take_pictures); take_pictures"
