@@ -3,7 +3,11 @@
 set -euo pipefail
 # fonts-wine is only recommended by wine: scripts/wine-prefix.sh links its fonts into prefixes.
 packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 g++-mingw-w64-i686
-          wine wine64 fonts-wine xvfb xauth imagemagick)
+          wine wine64 fonts-wine xvfb xauth imagemagick
+          # the help document (groff's PDF output, ghostscript's fonts) and its test (poppler)
+          groff ghostscript poppler-utils img2pdf
+          # the desktop entries' test: their validator and a real launcher (gio)
+          desktop-file-utils libglib2.0-bin)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
