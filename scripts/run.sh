@@ -11,15 +11,21 @@ case "${1:-}" in
   velmarix | Velmarix) program=Velmarix; shift ;;
 esac
 if [ "$program" = Tarvela ]; then
-  work="${TARVELA_HOME:-$HOME/TarvelaAgenda}" exe_dir=notes file=agenda.dat
+  # TarvelaHelp: the help document Tarvela.pdf, which "Info" opens from the start folder.
+  work="${TARVELA_HOME:-$HOME/TarvelaAgenda}" exe_dir=notes file=agenda.dat targets=(Tarvela TarvelaHelp)
 else
-  work="${VELMARIX_HOME:-$HOME/VelmarixAgenda}" exe_dir=longterm file=lonyrs.dat
+  work="${VELMARIX_HOME:-$HOME/VelmarixAgenda}" exe_dir=longterm file=lonyrs.dat targets=(Velmarix)
 fi
 scripts/install-deps.sh
 cmake --preset windows-x64 >/dev/null
-cmake --build --preset windows-x64 --target "$program"
+cmake --build --preset windows-x64 --target "${targets[@]}"
 mkdir -p "$work"
 exe="$PWD/build/windows-x64/$exe_dir/$program.exe"
+help="$PWD/build/windows-x64/notes/Tarvela.pdf"
+if [ "$program" = Tarvela ] && ! cmp -s "$help" "$work/Tarvela.pdf"; then
+  cp "$help" "$work/Tarvela.pdf.tmp" && mv -f "$work/Tarvela.pdf.tmp" "$work/Tarvela.pdf"
+  echo "Help document (menu Info > Info): $work/Tarvela.pdf"
+fi
 echo "$program keeps its notes in $work/$file"
 cd "$work"
 export WINEDEBUG="${WINEDEBUG:--all}"
