@@ -37,7 +37,7 @@ bool EditingExistingRecord() {
 void FillRecordList(HWND dialog) {
     ListClear(dialog, IDC_RECORD_LIST);
     for (const YearMonthRecord &record : state.table.records)
-        ListAdd(dialog, IDC_RECORD_LIST, convert::NumberToText(record.year) + " " + record.note);
+        ListAdd(dialog, IDC_RECORD_LIST, RecordListLine(record));
 }
 
 void StartNewRecord(HWND dialog) {

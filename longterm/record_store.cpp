@@ -1,5 +1,6 @@
 #include "longterm/record_store.h"
 
+#include "shared/convert/convert.h"
 #include "shared/util/record_file.h"
 
 namespace longterm {
@@ -82,6 +83,10 @@ void DeleteRecord(RecordTable &table, uint16_t slot) {
     if (slot == 0 || slot > table.records.size()) return;
     table.records.erase(table.records.begin() + (slot - 1));
     table.Modified = true;
+}
+
+std::string RecordListLine(const YearMonthRecord &record) {
+    return convert::ShortString(convert::NumberToText(record.year) + " " + record.note);
 }
 
 } // namespace longterm

@@ -53,4 +53,7 @@ StoreResult StoreRecord(RecordTable &table, uint16_t slot, int32_t year, int32_t
 // Removes slot and closes the gap; sets Modified. Nothing happens for a slot outside 1..RecordCount.
 void DeleteRecord(RecordTable &table, uint16_t slot);
 
+// "2026 Renovar el pasaporte": the year's decimal text, a blank and the note, cut to 255.
+std::string RecordListLine(const YearMonthRecord &record);
+
 } // namespace longterm

@@ -47,3 +47,9 @@ TEST(LongTermTable, StoreAppendsOrReplacesAndDeleteClosesTheGap) {
     StoreRecord(table, 1, 2021, 1, "n"); // the values already there
     EXPECT_TRUE(table.Modified);
 }
+
+TEST(LongTermTable, ListLineIsYearBlankAndNoteCutTo255) {
+    EXPECT_EQ(RecordListLine({2026, 3, "Renovar\r\nel pasaporte"}), "2026 Renovar\r\nel pasaporte");
+    EXPECT_EQ(RecordListLine({0, 0, ""}), "0 ");
+    EXPECT_EQ(RecordListLine({65535, 1, std::string(255, 'x')}), "65535 " + std::string(249, 'x'));
+}
