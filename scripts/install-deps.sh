@@ -7,7 +7,9 @@ packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 g++-mingw-w64-i6
           # the help document (groff's PDF output, ghostscript's fonts) and its test (poppler)
           groff ghostscript poppler-utils img2pdf
           # the desktop entries' test: their validator and a real launcher (gio)
-          desktop-file-utils libglib2.0-bin)
+          desktop-file-utils libglib2.0-bin
+          # fuzzing (clang with libFuzzer, llvm-symbolizer for the reports) and the core's benchmarks
+          clang libclang-rt-14-dev llvm libbenchmark-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
