@@ -57,8 +57,7 @@ size_t Language() {
 
 HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
-// Draws the named icon of the program at the system's icon size; the icon is drawn only
-// when the window is initialised, paint requests leave it alone.
+// Draws the named icon of the program at the system's icon size.
 void DrawIconAt(HWND window, int x, int y, const char *iconName) {
     const auto icon = static_cast<HICON>(LoadImageA(Instance(), iconName, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
     if (icon == nullptr) return;
@@ -99,9 +98,18 @@ void InitAbout(HWND window) {
 LRESULT CALLBACK AboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: InitAbout(window); break;
-    case WM_PAINT:
-        if (state.AboutReady) PaintAbout();
-        break;
+    case WM_PAINT: {
+        // Drawn after BeginPaint has erased the background, so that the erasing never wipes
+        // the texts, and the icon with them, since a covered window loses it too.
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        if (state.AboutReady) {
+            DrawIconAt(window, 134, 80, "Ic0");
+            PaintAbout();
+        }
+        EndPaint(window, &paint);
+        return 0;
+    }
     case WM_CLOSE: state.closeCode = static_cast<int32_t>(wParam); break;
     case WM_DESTROY:
         // The device context goes back while its window still exists.
