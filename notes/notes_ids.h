@@ -37,3 +37,13 @@
 #define IDM_EDIT_TOOLS 501
 #define IDM_HELP 800
 #define IDM_ABOUT 801
+
+// Start-menu installer dialog DlgIni; its "Aceptar" and "Salir" are IDOK and IDCANCEL, so
+// Enter carries out the action and Escape or the close box leaves
+#define IDC_INSTALL_STATE 20        // "INSTALADO en menú INICIO" or not
+#define IDC_INSTALL_ACTION 21       // "Acción: INSTALAR" or "DESINSTALAR"
+#define IDC_PROGRAM_FOLDER_BUTTON 3 // "···" beside the program folder
+#define IDC_STARTUP_FOLDER_BUTTON 4 // "···" beside the start-up folder
+#define IDC_PROGRAM_NAME 100
+#define IDC_PROGRAM_FOLDER 101
+#define IDC_STARTUP_FOLDER 102

@@ -1,14 +1,44 @@
 #include <windows.h>
+#include <string>
 #include "notes/notes_menu.h"
 #include "notes/notes_ids.h"
+#include "notes/notes_dialog.h"
+#include "notes/startup_dialog.h"
 #include "shared/about/about.h"
+#include "shared/util/files.h"
+#include "shared/util/launch.h"
+#include "shared/util/message_boxes.h"
 
 namespace notes {
 
+namespace {
+
+std::string ProgramFileFolder() {
+    char path[MAX_PATH] = {};
+    const std::string file(path, GetModuleFileNameA(nullptr, path, sizeof path));
+    return file.substr(0, file.rfind('\\'));
+}
+
+// "Info": the help document of the start directory, else the one beside the program file,
+// handed whole to the shell, so a folder name with a blank does not split it.
+void OpenHelpDocument() {
+    std::string path = StartDirectory + "\\Tarvela.pdf";
+    const std::string besideProgram = ProgramFileFolder() + "\\Tarvela.pdf";
+    if (!util::FileExists(path) && util::FileExists(besideProgram)) path = besideProgram;
+    const uint16_t result = util::OpenDocument(path);
+    if (util::LaunchFailed(result))
+        util::ShowMessageFlags("No se puede abrir", path + "\n" + util::LaunchFailureReason(result),
+                               MB_ICONEXCLAMATION);
+}
+
+} // namespace
+
 void SetUpNotesMenu(HWND) {}
 
-bool HandleMenuCommand(HWND, int id) {
+bool HandleMenuCommand(HWND dialog, int id) {
     switch (id) {
+    case IDM_STARTUP_ENTRY: RunStartupInstaller(GetMenu(dialog)); return true;
+    case IDM_HELP: OpenHelpDocument(); return true;
     case IDM_ABOUT: about::ShowAbout("Agenda autoejecutable al arrancar el ordenador"); return true;
     default: return false;
     }
