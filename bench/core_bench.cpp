@@ -21,7 +21,8 @@ const notes::PeriodDates kWhen{{15, 12, 2026}, {16, 12, 2026}, 2, 2027};
 
 std::string Folder() {
     static const std::string folder = [] {
-        const auto path = std::filesystem::temp_directory_path() / ("agenda-bench-" + std::to_string(getpid()));
+        const auto path =
+            std::filesystem::temp_directory_path() / ("agenda-bench-" + std::to_string(getpid()));
         std::filesystem::create_directories(path);
         return path.string() + "/";
     }();

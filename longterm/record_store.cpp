@@ -1,6 +1,8 @@
 #include "longterm/record_store.h"
 
-#include "shared/convert/convert.h"
+#include <algorithm>
+#include <charconv>
+
 #include "shared/util/record_file.h"
 
 namespace longterm {
@@ -11,21 +13,27 @@ constexpr size_t YearOffset = 0;
 constexpr size_t MonthOffset = 2;
 constexpr size_t NoteOffset = 4;
 constexpr size_t MaxNoteText = 255;
+constexpr size_t MaxListLine = 255; // what a short string holds, and so what the list shows
 
 // The low 16 bits, as the file keeps them (65537 -> 1, -1 -> 65535).
 uint16_t Low16(int32_t value) { return static_cast<uint16_t>(static_cast<uint32_t>(value) & 0xFFFFu); }
+
+// Writes record as the record at offset at of bytes, which grows to hold it.
+void PutRecord(std::vector<uint8_t> &bytes, size_t at, const YearMonthRecord &record) {
+    util::PutU16(bytes, at + YearOffset, record.year);
+    util::PutU16(bytes, at + MonthOffset, record.month);
+    util::PutShortString(bytes, at + NoteOffset, MaxNoteText, record.note);
+}
 
 } // namespace
 
 std::vector<uint8_t> EncodeRecord(const YearMonthRecord &record) {
     std::vector<uint8_t> bytes(YearMonthRecordSize, 0);
-    util::PutU16(bytes, YearOffset, record.year);
-    util::PutU16(bytes, MonthOffset, record.month);
-    util::PutShortString(bytes, NoteOffset, MaxNoteText, record.note);
+    PutRecord(bytes, 0, record);
     return bytes;
 }
 
-YearMonthRecord DecodeRecord(const std::vector<uint8_t> &bytes) {
+YearMonthRecord DecodeRecord(std::span<const uint8_t> bytes) {
     YearMonthRecord record;
     record.year = util::GetU16(bytes, YearOffset);
     record.month = util::GetU16(bytes, MonthOffset);
@@ -45,22 +53,33 @@ LoadOutcome LoadRecords(RecordTable &table, const std::string &name) {
     table.records.clear();
     table.heldBack.clear();
     table.boundName = name;
-    util::RecordFileContent content = util::LoadRecordFile(name, YearMonthRecordSize, MaxRecords);
-    if (content.status == util::ReadStatus::Read) {
-        for (const auto &bytes : content.records)
-            table.records.push_back(DecodeRecord(bytes));
-        table.heldBack = std::move(content.heldBack);
+    util::ReadResult file = util::ReadWholeFile(name);
+    if (file.status == util::ReadStatus::Read) {
+        DecodeLongTermFile(table, file.bytes);
         table.Modified = false;
     }
-    return {content.status, std::move(content.reason)};
+    return {file.status, std::move(file.reason)};
 }
 
 util::WriteResult SaveRecords(const RecordTable &table) {
-    std::vector<std::vector<uint8_t>> encoded;
-    encoded.reserve(table.records.size());
-    for (const auto &record : table.records)
-        encoded.push_back(EncodeRecord(record));
-    return util::SaveRecordFile(table.boundName, encoded, table.heldBack);
+    return util::WriteFileSafely(table.boundName, EncodeLongTermFile(table));
+}
+
+void DecodeLongTermFile(RecordTable &table, std::span<const uint8_t> bytes) {
+    const util::RecordSplit split = util::SplitRecords(bytes, YearMonthRecordSize, MaxRecords);
+    table.records.clear();
+    table.records.reserve(split.kept);
+    for (size_t i = 0; i < split.kept; ++i)
+        table.records.push_back(DecodeRecord(split.Record(i)));
+    table.heldBack.assign(split.HeldBack().begin(), split.HeldBack().end());
+}
+
+std::vector<uint8_t> EncodeLongTermFile(const RecordTable &table) {
+    std::vector<uint8_t> bytes(table.records.size() * YearMonthRecordSize, 0);
+    for (size_t i = 0; i < table.records.size(); ++i)
+        PutRecord(bytes, i * YearMonthRecordSize, table.records[i]);
+    bytes.insert(bytes.end(), table.heldBack.begin(), table.heldBack.end());
+    return bytes;
 }
 
 StoreResult StoreRecord(RecordTable &table, uint16_t slot, int32_t year, int32_t month,
@@ -86,7 +105,15 @@ void DeleteRecord(RecordTable &table, uint16_t slot) {
 }
 
 std::string RecordListLine(const YearMonthRecord &record) {
-    return convert::ShortString(convert::NumberToText(record.year) + " " + record.note);
+    // The year and its blank first, on the stack; then one allocation for the line.
+    char start[8];
+    char *end = std::to_chars(start, start + 5, record.year).ptr;
+    *end++ = ' ';
+    const size_t length = static_cast<size_t>(end - start);
+    std::string line;
+    line.reserve(std::min(length + record.note.size(), MaxListLine));
+    line.append(start, length).append(record.note, 0, MaxListLine - length);
+    return line;
 }
 
 } // namespace longterm

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +29,7 @@ struct RecordTable {
 };
 
 std::vector<uint8_t> EncodeRecord(const YearMonthRecord &record); // 260 bytes
-YearMonthRecord DecodeRecord(const std::vector<uint8_t> &bytes);
+YearMonthRecord DecodeRecord(std::span<const uint8_t> bytes);
 
 uint16_t RecordCount(const RecordTable &table);
 const YearMonthRecord &RecordAt(const RecordTable &table, uint16_t slot);
@@ -42,6 +43,12 @@ struct LoadOutcome {
 // Binds name and loads it; Modified becomes false when the file was read.
 LoadOutcome LoadRecords(RecordTable &table, const std::string &name = LongTermFileName);
 util::WriteResult SaveRecords(const RecordTable &table);
+
+// What LoadRecords makes of the bytes of lonyrs.dat: the records of the first 1024 whole
+// records, the whole records after them held back, a short last piece dropped.
+void DecodeLongTermFile(RecordTable &table, std::span<const uint8_t> bytes);
+// The bytes SaveRecords writes: every record, then the held-back records.
+std::vector<uint8_t> EncodeLongTermFile(const RecordTable &table);
 
 enum class StoreResult : uint8_t { Stored, TableFull, BadSlot };
 

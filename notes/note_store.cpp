@@ -19,6 +19,14 @@ NoteRecord Trimmed(const NoteRecord &note) {
 
 bool IsNoteSlot(const NoteTable &table, uint8_t slot) { return slot >= 1 && slot <= table.notes.size(); }
 
+// Writes note as the record at offset at of bytes, which grows to hold it.
+void PutNote(std::vector<uint8_t> &bytes, size_t at, const NoteRecord &note) {
+    util::PutU16(bytes, at + DayOffset, note.date.day);
+    util::PutU16(bytes, at + MonthOffset, note.date.month);
+    util::PutU16(bytes, at + YearOffset, note.date.year);
+    util::PutShortString(bytes, at + TextOffset, MaxNoteText, note.text);
+}
+
 // Joins the notes of count consecutive days starting at first, stepping with NextDay.
 NoteSet SelectDays(const NoteTable &table, dates::CalendarDate first, uint16_t count) {
     NoteSet set;
@@ -29,18 +37,39 @@ NoteSet SelectDays(const NoteTable &table, dates::CalendarDate first, uint16_t c
     return set;
 }
 
+// A date as one number that orders like CompareDates: year, then month, then day.
+uint64_t DateKey(const dates::CalendarDate &date) {
+    return uint64_t{date.year} << 32 | uint64_t{date.month} << 16 | date.day;
+}
+
+// A day that NextDay walks through: a month 1..12 and a day within its length, in any year.
+bool IsCalendarDay(const dates::CalendarDate &date) {
+    return date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= dates::DaysInMonth(date);
+}
+
+// The notes dated on a calendar day from first to last, two calendar days in order: what the
+// walk from first to last with NextDay selects, in one pass over the table.
+NoteSet SelectSpan(const NoteTable &table, const dates::CalendarDate &first,
+                   const dates::CalendarDate &last) {
+    const uint64_t from = DateKey(first), to = DateKey(last);
+    NoteSet set;
+    for (size_t i = 0; i < table.notes.size(); ++i) {
+        const dates::CalendarDate &date = table.notes[i].date;
+        const uint64_t key = DateKey(date);
+        if (key >= from && key <= to && IsCalendarDay(date)) set[i + 1] = true;
+    }
+    return set;
+}
+
 } // namespace
 
 std::vector<uint8_t> EncodeNote(const NoteRecord &note) {
     std::vector<uint8_t> bytes(NoteRecordSize, 0);
-    util::PutU16(bytes, DayOffset, note.date.day);
-    util::PutU16(bytes, MonthOffset, note.date.month);
-    util::PutU16(bytes, YearOffset, note.date.year);
-    util::PutShortString(bytes, TextOffset, MaxNoteText, note.text);
+    PutNote(bytes, 0, note);
     return bytes;
 }
 
-NoteRecord DecodeNote(const std::vector<uint8_t> &bytes) {
+NoteRecord DecodeNote(std::span<const uint8_t> bytes) {
     NoteRecord note;
     note.date.day = util::GetU16(bytes, DayOffset);
     note.date.month = util::GetU16(bytes, MonthOffset);
@@ -59,21 +88,30 @@ const NoteRecord &NoteAt(const NoteTable &table, uint8_t slot) {
 size_t HeldBackCount(const NoteTable &table) { return table.heldBack.size() / NoteRecordSize; }
 
 LoadOutcome LoadNotes(NoteTable &table, const std::string &path) {
-    table.notes.clear();
-    table.heldBack.clear();
-    util::RecordFileContent content = util::LoadRecordFile(path, NoteRecordSize, MaxNotes);
-    for (const auto &record : content.records)
-        table.notes.push_back(DecodeNote(record));
-    table.heldBack = std::move(content.heldBack);
-    return {content.status, std::move(content.reason)};
+    util::ReadResult file = util::ReadWholeFile(path);
+    DecodeAgendaFile(table, file.bytes); // no bytes unless it was read
+    return {file.status, std::move(file.reason)};
 }
 
 util::WriteResult SaveNotes(const NoteTable &table, const std::string &path) {
-    std::vector<std::vector<uint8_t>> records;
-    records.reserve(table.notes.size());
-    for (const auto &note : table.notes)
-        records.push_back(EncodeNote(note));
-    return util::SaveRecordFile(path, records, table.heldBack);
+    return util::WriteFileSafely(path, EncodeAgendaFile(table));
+}
+
+void DecodeAgendaFile(NoteTable &table, std::span<const uint8_t> bytes) {
+    const util::RecordSplit split = util::SplitRecords(bytes, NoteRecordSize, MaxNotes);
+    table.notes.clear();
+    table.notes.reserve(split.kept);
+    for (size_t i = 0; i < split.kept; ++i)
+        table.notes.push_back(DecodeNote(split.Record(i)));
+    table.heldBack.assign(split.HeldBack().begin(), split.HeldBack().end());
+}
+
+std::vector<uint8_t> EncodeAgendaFile(const NoteTable &table) {
+    std::vector<uint8_t> bytes(table.notes.size() * NoteRecordSize, 0);
+    for (size_t i = 0; i < table.notes.size(); ++i)
+        PutNote(bytes, i * NoteRecordSize, table.notes[i]);
+    bytes.insert(bytes.end(), table.heldBack.begin(), table.heldBack.end());
+    return bytes;
 }
 
 uint8_t InsertNote(NoteTable &table, const NoteRecord &note) {
@@ -96,29 +134,33 @@ void DeleteNote(NoteTable &table, uint8_t slot) {
 }
 
 NoteSet SelectDay(const NoteTable &table, const dates::CalendarDate &date) {
+    const uint64_t key = DateKey(date); // equal keys: the same day, month and year
     NoteSet set;
     for (size_t i = 0; i < table.notes.size(); ++i)
-        if (dates::CompareDates(table.notes[i].date, date) == dates::Same) set.set(i + 1);
+        if (DateKey(table.notes[i].date) == key) set[i + 1] = true;
     return set;
 }
 
 NoteSet SelectWeek(const NoteTable &table, const dates::CalendarDate &date) {
     uint16_t weekday = dates::DayOfWeek(date);
     if (weekday == 0) weekday = 7; // Sunday closes the week
-    return SelectDays(table, dates::SubtractDays(date, static_cast<uint16_t>(weekday - 1)), 7);
+    const dates::CalendarDate monday = dates::SubtractDays(date, static_cast<uint16_t>(weekday - 1));
+    // The week of a valid date is seven calendar days in a row; any other date keeps the walk,
+    // whose steps need not be calendar days.
+    if (dates::ValidateDate(date) != dates::DateOk) return SelectDays(table, monday, 7);
+    return SelectSpan(table, monday, dates::AddDays(monday, 6));
 }
 
 NoteSet SelectMonth(const NoteTable &table, uint16_t month, uint16_t year) {
     // No such month has days to walk; stored notes of month 0 or 13 stay out of every month.
     if (month < 1 || month > 12) return {};
-    return SelectDays(table, dates::CalendarDate{1, month, year}, dates::DaysInMonth(month, year));
+    return SelectSpan(table, {1, month, year}, {dates::DaysInMonth(month, year), month, year});
 }
 
 NoteSet SelectAll(const NoteTable &table) {
     NoteSet set;
-    for (size_t slot = 1; slot <= table.notes.size(); ++slot)
-        set.set(slot);
-    return set;
+    set.set();
+    return set >> (set.size() - table.notes.size()) << 1; // slots 1..NoteCount
 }
 
 NoteSet FollowInsert(const NoteSet &set, uint8_t p) {

@@ -4,6 +4,7 @@
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 #include "shared/dates/calendar.h"
@@ -30,8 +31,8 @@ struct NoteTable {
     std::vector<uint8_t> heldBack; // records of the file beyond the 255th, kept as they were
 };
 
-std::vector<uint8_t> EncodeNote(const NoteRecord &note);  // 262 bytes
-NoteRecord DecodeNote(const std::vector<uint8_t> &bytes); // from 262 bytes
+std::vector<uint8_t> EncodeNote(const NoteRecord &note); // 262 bytes
+NoteRecord DecodeNote(std::span<const uint8_t> bytes);   // from 262 bytes
 
 uint8_t NoteCount(const NoteTable &table);
 const NoteRecord &NoteAt(const NoteTable &table, uint8_t slot); // slot 1..NoteCount
@@ -48,6 +49,12 @@ LoadOutcome LoadNotes(NoteTable &table, const std::string &path = AgendaFileName
 
 // Writes every note, then the held-back records; the old file survives a failure.
 util::WriteResult SaveNotes(const NoteTable &table, const std::string &path = AgendaFileName);
+
+// What LoadNotes makes of the bytes of agenda.dat: the notes of the first 255 whole records,
+// the whole records after them held back, a short last piece dropped.
+void DecodeAgendaFile(NoteTable &table, std::span<const uint8_t> bytes);
+// The bytes SaveNotes writes: every note, then the held-back records.
+std::vector<uint8_t> EncodeAgendaFile(const NoteTable &table);
 
 // Places a copy after every note dated on or before it; returns its slot, or 0 when the
 // table already holds 255 notes (nothing changes then).

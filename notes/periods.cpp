@@ -1,5 +1,4 @@
 #include "notes/periods.h"
-#include "shared/convert/convert.h"
 #include "shared/dates/names.h"
 
 namespace notes {
@@ -29,8 +28,15 @@ bool SelectPeriod(const NoteTable &table, int32_t mode, const PeriodDates &when,
 }
 
 std::string NoteListLine(const NoteRecord &note) {
-    return convert::ShortString(dates::DateText(note.date) + " " + dates::WeekdayAbbreviation(note.date) +
-                                " " + note.text);
+    constexpr size_t MaxLine = 255; // what a short string holds, and so what the list shows
+    char date[10];
+    const size_t dateLength = dates::PutDateText(note.date, date);
+    const std::string &weekday = dates::WeekdayAbbreviation(note.date);
+    std::string line;
+    line.reserve(dateLength + weekday.size() + note.text.size() + 2); // one allocation
+    line.append(date, dateLength).append(1, ' ').append(weekday).append(1, ' ').append(note.text);
+    if (line.size() > MaxLine) line.resize(MaxLine);
+    return line;
 }
 
 } // namespace notes

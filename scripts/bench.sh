@@ -20,16 +20,17 @@ awk -F, -v repetitions="$repetitions" '
     scale = ($5 ~ /ns/) ? 1000 : ($5 ~ /us/) ? 1 : 0.001
     real[name] = $3 / scale; cpu[name] = $4 / scale; order[++n] = name
   }
-  function goal(label, value, limit) {
-    printf "  %-44s %9.2f us  goal %8.2f us  %s\n", label, value, limit, value <= limit ? "met" : "NOT MET"
+  function goal(label, name, limit) {
+    if (!(name in cpu)) return # filtered out
+    printf "  %-44s %9.2f us  goal %8.2f us  %s\n", label, cpu[name], limit, cpu[name] <= limit ? "met" : "NOT MET"
   }
   END {
     printf "%-32s %12s %12s\n", "median of " repetitions " runs", "cpu (us)", "wall (us)"
     for (i = 1; i <= n; ++i) printf "%-32s %12.2f %12.2f\n", order[i], cpu[order[i]], real[order[i]]
     print "goals (cpu time):"
-    goal("LoadNotes, at most 3 x PlainReadAgenda", cpu["LoadNotes"], 3 * cpu["PlainReadAgenda"])
-    goal("SevenPeriods", cpu["SevenPeriods"], 5)
-    goal("ListLines (255)", cpu["ListLines"], 10)
-    goal("LoadPeriodsAndLines", cpu["LoadPeriodsAndLines"], 25)
-    goal("LoadRecordsWithLines (1024)", cpu["LoadRecordsWithLines"], 50)
+    if ("PlainReadAgenda" in cpu) goal("LoadNotes, at most 3 x PlainReadAgenda", "LoadNotes", 3 * cpu["PlainReadAgenda"])
+    goal("SevenPeriods", "SevenPeriods", 5)
+    goal("ListLines (255)", "ListLines", 10)
+    goal("LoadPeriodsAndLines", "LoadPeriodsAndLines", 25)
+    goal("LoadRecordsWithLines (1024)", "LoadRecordsWithLines", 50)
   }' "$csv"

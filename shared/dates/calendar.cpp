@@ -1,5 +1,6 @@
 #include "shared/dates/calendar.h"
 
+#include <algorithm>
 #include <array>
 
 namespace dates {
@@ -11,6 +12,10 @@ constexpr uint16_t kLastYear = 9999;
 
 // Days of months 1..12 in a common year; February is corrected for leap years.
 constexpr std::array<uint16_t, 12> kMonthLengths = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+// Days of the first n months of a common year, n = 0..12.
+constexpr std::array<uint16_t, 13> kDaysBeforeMonth = {0,   31,  59,  90,  120, 151, 181,
+                                                       212, 243, 273, 304, 334, 365};
 
 } // namespace
 
@@ -42,9 +47,9 @@ uint16_t DayOfWeek(const CalendarDate &date) {
         const uint32_t years = static_cast<uint32_t>(date.year - kFirstYear);
         total = 365 * years + 1 + (years - 1) / 4;
     }
-    for (uint16_t month = 1; month < date.month && month <= 12; ++month) {
-        total += DaysInMonth(month, date.year);
-    }
+    // The months before date.month in its year, at most the twelve of the year.
+    const size_t months = date.month == 0 ? 0 : std::min<size_t>(date.month - 1u, 12);
+    total += kDaysBeforeMonth[months] + (months >= 2 && IsLeapYear(date.year) ? 1u : 0u);
     if (date.month > 13) {
         // Months beyond December count as 31 days each, like DaysInMonth says.
         total += 31u * static_cast<uint32_t>(date.month - 13);

@@ -1,5 +1,8 @@
 #include "shared/dates/names.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include "shared/util/language.h"
 
 namespace dates {
@@ -50,10 +53,15 @@ template <std::size_t N> std::array<std::string, N> ToStrings(const std::array<s
     return strings;
 }
 
-// Two digits at least, so that dates line up in lists.
-std::string TwoDigits(uint16_t number) {
-    std::string text = std::to_string(number);
-    return text.size() < 2 ? "0" + text : text;
+// Writes number in decimal at out, in two digits at least when twoDigits (so that dates line up
+// in lists); returns the end of what it wrote, at most 5 characters.
+char *PutNumber(char *out, uint16_t number, bool twoDigits) {
+    if (twoDigits && number < 100) {
+        *out++ = static_cast<char>('0' + number / 10);
+        *out++ = static_cast<char>('0' + number % 10);
+        return out;
+    }
+    return std::to_chars(out, out + 5, number).ptr;
 }
 
 constexpr std::size_t kDateTextLength = 10;
@@ -86,9 +94,32 @@ const std::string &WeekdayName(const CalendarDate &date) { return DayNames[DayOf
 
 const std::string &WeekdayAbbreviation(const CalendarDate &date) { return DayAbbreviations[DayOfWeek(date)]; }
 
+size_t PutDateText(const CalendarDate &date, char *out) {
+    const auto digit = [](unsigned value) { return static_cast<char>('0' + value % 10); };
+    if (date.day < 100 && date.month < 100 && date.year >= 1000 && date.year <= 9999) {
+        // The usual dd/mm/yyyy, exactly ten characters.
+        const char text[kDateTextLength] = {
+            digit(date.day / 10u),    digit(date.day),         '/',
+            digit(date.month / 10u),  digit(date.month),       '/',
+            digit(date.year / 1000u), digit(date.year / 100u), digit(date.year / 10u),
+            digit(date.year)};
+        std::copy_n(text, kDateTextLength, out);
+        return kDateTextLength;
+    }
+    char text[17]; // 5 + 1 + 5 + 1 + 5 characters at most
+    char *end = PutNumber(text, date.day, true);
+    *end++ = '/';
+    end = PutNumber(end, date.month, true);
+    *end++ = '/';
+    end = PutNumber(end, date.year, false);
+    const size_t length = std::min<size_t>(static_cast<size_t>(end - text), kDateTextLength);
+    std::copy_n(text, length, out);
+    return length;
+}
+
 std::string DateText(const CalendarDate &date) {
-    std::string text = TwoDigits(date.day) + "/" + TwoDigits(date.month) + "/" + std::to_string(date.year);
-    return text.substr(0, kDateTextLength);
+    char text[kDateTextLength];
+    return std::string(text, PutDateText(date, text));
 }
 
 DateCheck ParseDate(std::string_view text, CalendarDate &date) {

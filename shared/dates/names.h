@@ -24,6 +24,8 @@ const std::string &WeekdayAbbreviation(const CalendarDate &date);
 
 // "dd/mm/yyyy": day and month in two digits at least, cut to 10 characters.
 std::string DateText(const CalendarDate &date);
+// The same text written at out, which has room for 10 characters; returns its length.
+size_t PutDateText(const CalendarDate &date, char *out);
 
 // Reads day, month and year fields from the first 10 characters of text into date;
 // fields the text does not reach keep their values. Empty text gives 0/0/0 and DateOk.

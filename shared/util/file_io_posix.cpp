@@ -51,21 +51,29 @@ ReadResult ReadWholeFile(const std::string &path) {
         }
         return result;
     }
-    uint8_t buffer[65536];
+    // Straight into the result, sized by the file's length; a file that grows meanwhile is read to its end.
+    struct stat info {};
+    const size_t expected =
+        ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<size_t>(info.st_size) : 0;
+    std::vector<uint8_t> &bytes = result.bytes;
+    bytes.resize(expected + 1);
+    size_t used = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (used == bytes.size()) bytes.resize(bytes.size() * 2);
+        const ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
             const int error = errno;
             ::close(fd);
-            result.bytes.clear();
+            bytes.clear();
             result.status = ReadStatus::Unreadable;
             result.reason = SystemReason(error);
             return result;
         }
-        result.bytes.insert(result.bytes.end(), buffer, buffer + n);
+        used += static_cast<size_t>(n);
     }
+    bytes.resize(used);
     ::close(fd);
     result.status = ReadStatus::Read;
     return result;

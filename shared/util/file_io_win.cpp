@@ -62,18 +62,27 @@ ReadResult ReadWholeFile(const std::string &path) {
         }
         return result;
     }
-    uint8_t buffer[65536];
+    // Straight into the result, sized by the file's length; a file that grows meanwhile is read to its end.
+    LARGE_INTEGER length{};
+    const size_t expected =
+        GetFileSizeEx(file.handle, &length) && length.QuadPart > 0 ? static_cast<size_t>(length.QuadPart) : 0;
+    std::vector<uint8_t> &bytes = result.bytes;
+    bytes.resize(expected + 1);
+    size_t used = 0;
     for (;;) {
+        if (used == bytes.size()) bytes.resize(bytes.size() * 2);
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - used, 1u << 20));
         DWORD got = 0;
-        if (!ReadFile(file.handle, buffer, sizeof buffer, &got, nullptr)) {
-            result.bytes.clear();
+        if (!ReadFile(file.handle, bytes.data() + used, chunk, &got, nullptr)) {
+            bytes.clear();
             result.status = ReadStatus::Unreadable;
             result.reason = SystemReason(GetLastError());
             return result;
         }
         if (got == 0) break;
-        result.bytes.insert(result.bytes.end(), buffer, buffer + got);
+        used += got;
     }
+    bytes.resize(used);
     result.status = ReadStatus::Read;
     return result;
 }

@@ -4,34 +4,14 @@
 
 namespace util {
 
-RecordFileContent LoadRecordFile(const std::string &path, size_t recordSize, size_t maxRecords) {
-    RecordFileContent content;
-    ReadResult file = ReadWholeFile(path);
-    content.status = file.status;
-    content.reason = std::move(file.reason);
-    if (file.status != ReadStatus::Read || recordSize == 0) return content;
-
-    const std::vector<uint8_t> &bytes = file.bytes;
+RecordSplit SplitRecords(std::span<const uint8_t> bytes, size_t recordSize, size_t maxRecords) {
+    RecordSplit split{bytes, recordSize};
+    if (recordSize == 0) return split;
     const size_t whole = bytes.size() / recordSize;
-    const size_t kept = std::min(whole, maxRecords);
-    content.trailingBytes = bytes.size() % recordSize;
-    content.records.reserve(kept);
-    for (size_t i = 0; i < kept; ++i) {
-        const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(i * recordSize);
-        content.records.emplace_back(first, first + static_cast<std::ptrdiff_t>(recordSize));
-    }
-    content.heldBack.assign(bytes.begin() + static_cast<std::ptrdiff_t>(kept * recordSize),
-                            bytes.begin() + static_cast<std::ptrdiff_t>(whole * recordSize));
-    return content;
-}
-
-WriteResult SaveRecordFile(const std::string &path, const std::vector<std::vector<uint8_t>> &records,
-                           const std::vector<uint8_t> &heldBack) {
-    std::vector<uint8_t> bytes;
-    for (const auto &record : records)
-        bytes.insert(bytes.end(), record.begin(), record.end());
-    bytes.insert(bytes.end(), heldBack.begin(), heldBack.end());
-    return WriteFileSafely(path, bytes);
+    split.kept = std::min(whole, maxRecords);
+    split.heldBackBytes = (whole - split.kept) * recordSize;
+    split.trailingBytes = bytes.size() % recordSize;
+    return split;
 }
 
 // The Put functions grow a record that is too short rather than write past its end.
@@ -39,11 +19,6 @@ void PutU16(std::vector<uint8_t> &record, size_t offset, uint16_t value) {
     if (record.size() < offset + 2) record.resize(offset + 2);
     record[offset] = static_cast<uint8_t>(value & 0xFFu);
     record[offset + 1] = static_cast<uint8_t>(value >> 8);
-}
-
-uint16_t GetU16(const std::vector<uint8_t> &record, size_t offset) {
-    if (record.size() < offset + 2) return 0;
-    return static_cast<uint16_t>(record[offset] | (record[offset + 1] << 8));
 }
 
 void PutShortString(std::vector<uint8_t> &record, size_t offset, size_t capacity, const std::string &text) {
@@ -57,13 +32,13 @@ void PutShortString(std::vector<uint8_t> &record, size_t offset, size_t capacity
               uint8_t{0});
 }
 
-std::string GetShortString(const std::vector<uint8_t> &record, size_t offset, size_t capacity) {
+std::string GetShortString(std::span<const uint8_t> record, size_t offset, size_t capacity) {
     if (record.size() <= offset) return {};
     // A length byte larger than the area (or than what the record holds) is cut, never trusted.
     const size_t length =
         std::min({static_cast<size_t>(record[offset]), capacity, record.size() - offset - 1});
-    const auto first = record.begin() + static_cast<std::ptrdiff_t>(offset + 1);
-    return std::string(first, first + static_cast<std::ptrdiff_t>(length));
+    const auto *first = reinterpret_cast<const char *>(record.data() + offset + 1);
+    return std::string(first, length);
 }
 
 } // namespace util

@@ -1,6 +1,7 @@
 #include "notes/periods.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 #include "shared/dates/names.h"
 #include "shared/util/language.h"
@@ -86,3 +87,55 @@ TEST(Periods, ListLineIsDateWeekdayAndTextCutTo255) {
 }
 
 } // namespace
+
+// The periods are defined day by day: SelectDay of each day reached with NextDay. The selections
+// scan the table once per period; on random tables and dates, invalid ones included, both agree.
+TEST(Periods, EachPeriodSelectsWhatItsDayByDayWalkSelects) {
+    using namespace dates;
+    const auto walk = [](const notes::NoteTable &table, CalendarDate day, int count) {
+        notes::NoteSet set;
+        for (; count > 0; --count, day = NextDay(day))
+            set |= notes::SelectDay(table, day);
+        return set;
+    };
+    const auto week = [&](const notes::NoteTable &table, CalendarDate day) {
+        const uint16_t weekday = DayOfWeek(day);
+        return walk(table, SubtractDays(day, weekday == 0 ? 6 : static_cast<uint16_t>(weekday - 1)), 7);
+    };
+    const auto month = [&](const notes::NoteTable &table, uint16_t m, uint16_t y) {
+        return m >= 1 && m <= 12 ? walk(table, {1, m, y}, DaysInMonth(m, y)) : notes::NoteSet();
+    };
+    std::mt19937 random(2026);
+    const auto pick = [&](uint32_t count) { return static_cast<uint16_t>(random() % count); };
+    // A field near centre, within spread either way, or now and then any 16-bit value.
+    const auto near = [&](uint16_t centre, uint16_t spread) {
+        return pick(20) == 0 ? pick(65536) : static_cast<uint16_t>(centre + pick(2u * spread + 1u) - spread);
+    };
+    for (int round = 0; round < 3000; ++round) {
+        const CalendarDate today{near(16, 15), near(6, 6),
+                                 pick(4) == 0 ? near(2004, 1) : static_cast<uint16_t>(2004 + pick(7996))};
+        const notes::PeriodDates when{today, NextDay(today), pick(13), pick(65535)};
+        notes::NoteTable table;
+        for (int i = pick(60); i > 0; --i) {
+            const bool chosen = pick(3) == 0; // around the chosen month, else around today
+            table.notes.push_back({{near(16, 16), near(chosen ? when.chosenMonth : today.month, 1),
+                                    near(chosen ? when.chosenYear : today.year, 1)},
+                                   {}});
+        }
+        const bool december = today.month >= 12;
+        const notes::NoteSet expected[] = {
+            notes::SelectAll(table),
+            walk(table, today, 1) | walk(table, when.tomorrow, 1),
+            week(table, today),
+            week(table, AddDays(today, 7)),
+            month(table, today.month, today.year),
+            month(table, december ? 1 : static_cast<uint16_t>(today.month + 1),
+                  december ? static_cast<uint16_t>(today.year + 1) : today.year),
+            month(table, when.chosenMonth, when.chosenYear)};
+        for (int32_t mode = 0; mode < 7; ++mode) {
+            notes::NoteSet shown;
+            ASSERT_TRUE(notes::SelectPeriod(table, mode, when, shown));
+            ASSERT_EQ(shown, expected[mode]) << "mode " << mode << " on " << DateText(today);
+        }
+    }
+}
