@@ -21,7 +21,8 @@ std::vector<HWND> AboutWindows(DWORD processId) {
 
 TEST(About, OpensOnceFromTheMenuAndClosesByItsButtonOrItsCloseBox) {
     const std::tuple<const char *, const char *, const char *> programs[] = {
-        {TARVELA_EXE, "Mi agenda", "Respecto Tarvela..."}};
+        {TARVELA_EXE, "Mi agenda", "Respecto Tarvela..."},
+        {VELMARIX_EXE, "Agenda por a\xF1os", "Respecto Velmarix..."}};
     // In Windows-1252: "bueno", "¡Ah!", "¡Oh!", "psé", ...
     const std::set<std::string> words = {"bueno", "\241Ah!", "\241Oh!",  "ps\351",
                                          "hum!",  "mmm..",   "\241vaya!"};
