@@ -83,7 +83,7 @@ class Tarvela : public ProgramTest {
     Lines List() const { return ListLines(dialog, NoteList); }
 };
 
-TEST_F(Tarvela, OpensOnAllNotesWithTodayInTheEditorAndLeavesQuietly) {
+TEST_F(Tarvela, OpensOnAllNotesWithTodayInTheEditorMovesOnWithEnterAndLeavesQuietly) {
     Start();
     const NoteRecord now = On(today);
     EXPECT_EQ(WindowText(dialog),
@@ -96,6 +96,11 @@ TEST_F(Tarvela, OpensOnAllNotesWithTodayInTheEditorAndLeavesQuietly) {
     EXPECT_EQ(ComboSelectionIndex(dialog, MonthCombo), now.date.month - 1);
     EXPECT_EQ(ComboItems(dialog, YearCombo).at(9), std::to_string(now.date.year + 9));
     EXPECT_EQ(ComboSelectionIndex(dialog, YearCombo), 0);
+    // Enter in the date field moves on to the note, where it starts a new line.
+    PressKey(dialog, NoteDate, VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return FocusedControl(dialog) == NoteText; }, 3000));
+    PressKey(dialog, NoteText, VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(dialog, NoteText) == "\r\n"; }, 3000));
 
     ClickAsync(dialog, Leave); // nothing changed: no question
     ExpectExit();
@@ -206,31 +211,15 @@ TEST_F(Tarvela, DeleteAsksAndLeavingAsksToSave) {
     ClickAsync(dialog, Delete);
     EXPECT_TRUE(NoBoxWithin(500));
 
-    ClickAsync(dialog, Leave);
+    ClickAsync(dialog, Leave); // (No, leaving unsaved, is shown by the start-up mode test)
     ExpectBox("notas modificadas", IDCANCEL, SaveQuestion);
     EXPECT_TRUE(NoBoxWithin(300));
-    EXPECT_EQ(List().size(), 2u);
-    ClickAsync(dialog, Leave);
-    ExpectBox("notas modificadas", IDNO, SaveQuestion);
-    ExpectExit();
     EXPECT_EQ(testing_support::ReadBytes(agenda), original);
-
-    Start();
-    DeleteLine(1);
     ClickAsync(dialog, Leave);
     ExpectBox("notas modificadas", IDYES, SaveQuestion);
     ExpectBox("Hecho", IDOK, "modificaciones guardadas");
     ExpectExit();
     EXPECT_EQ(LinesOf(ReadAgenda()), LinesOf({notes[0], notes[2]}));
-}
-
-TEST_F(Tarvela, EnterInTheDateFieldMovesToTheNoteAndStartsLinesThere) {
-    Start();
-    PressKey(dialog, NoteDate, VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return FocusedControl(dialog) == NoteText; }, 3000));
-    PressKey(dialog, NoteText, VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return ControlText(dialog, NoteText) == "\r\n"; }, 3000));
-    EXPECT_TRUE(program->Running());
 }
 
 TEST_F(Tarvela, AnUnreadableAgendaIsReportedAndAFailedSaveKeepsEveryChange) {
