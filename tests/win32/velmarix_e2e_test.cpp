@@ -25,13 +25,14 @@ class Velmarix : public ProgramTest {
         ASSERT_TRUE(longterm::SaveRecords(table).ok);
     }
 
-    std::vector<std::vector<uint16_t>> ReadYearsAndMonths() {
-        longterm::RecordTable table;
-        longterm::LoadRecords(table, file);
-        std::vector<std::vector<uint16_t>> read;
-        for (const YearMonthRecord &record : table.records)
-            read.push_back({record.year, record.month});
-        return read;
+    // What a save of these records writes, byte for byte.
+    static std::vector<uint8_t> FileOf(const std::vector<YearMonthRecord> &records) {
+        std::vector<uint8_t> bytes;
+        for (const YearMonthRecord &record : records) {
+            const auto encoded = longterm::EncodeRecord(record);
+            bytes.insert(bytes.end(), encoded.begin(), encoded.end());
+        }
+        return bytes;
     }
 
     void Fill(const std::string &year, const std::string &month, const std::string &note) {
@@ -79,13 +80,8 @@ TEST_F(Velmarix, StoresWhatIsTypedAsNumbersAndSavesOnAceptar) {
 
     ClickAsync(dialog, LeaveSaving); // saves without a question
     ExpectExit();
-    std::vector<uint8_t> expected;
-    for (const YearMonthRecord &record :
-         std::vector<YearMonthRecord>{{0, 0, ""}, {2031, 12, "cambiada"}, {2020, 7, "a\xF1o con blancos"}}) {
-        const auto bytes = longterm::EncodeRecord(record);
-        expected.insert(expected.end(), bytes.begin(), bytes.end());
-    }
-    EXPECT_EQ(testing_support::ReadBytes(file), expected);
+    EXPECT_EQ(testing_support::ReadBytes(file),
+              FileOf({{0, 0, ""}, {2031, 12, "cambiada"}, {2020, 7, "a\xF1o con blancos"}}));
 }
 
 TEST_F(Velmarix, DeleteAsksOnlyForASelectedRecordAndLeavingAsksToSave) {
@@ -124,8 +120,8 @@ TEST_F(Velmarix, DeleteAsksOnlyForASelectedRecordAndLeavingAsksToSave) {
     ClickAsync(dialog, Leave);
     ExpectBox("cambios en los registros", IDYES, question);
     ExpectExit();
-    EXPECT_EQ(ReadYearsAndMonths(),
-              (std::vector<std::vector<uint16_t>>{{2030, 1}, {2031, 2}, {2032, 3}, {2040, 4}}));
+    EXPECT_EQ(testing_support::ReadBytes(file),
+              FileOf({{2030, 1, "uno"}, {2031, 2, "dos"}, {2032, 3, "tres"}, {2040, 4, "cuatro"}}));
     Start();
     ClickAsync(dialog, Leave); // nothing changed: no question
     ExpectExit();
@@ -157,7 +153,7 @@ TEST_F(Velmarix, AnUnreadableFileIsReportedAndAFailedSaveKeepsEverything) {
     ClickAsync(dialog, LeaveSaving);
     ExpectBox("Reemplazar lonyrs.dat", IDYES);
     ExpectExit();
-    EXPECT_EQ(ReadYearsAndMonths(), (std::vector<std::vector<uint16_t>>{{2031, 2}}));
+    EXPECT_EQ(testing_support::ReadBytes(file), FileOf({{2031, 2, "nuevo"}}));
 }
 
 } // namespace
