@@ -47,3 +47,25 @@
 #define IDC_PROGRAM_NAME 100
 #define IDC_PROGRAM_FOLDER 101
 #define IDC_STARTUP_FOLDER 102
+
+// Tools dialog DlgTools. "esc" is IDCANCEL, so Escape and the close box close it too; there is
+// no control 1, so Enter sends command 1, which moves the focus on to the next field
+#define IDC_NEW_TOOL 3          // "+"
+#define IDC_DELETE_TOOL 4       // "-"
+#define IDC_TOOL_UP 5           // "^"
+#define IDC_TOOL_DOWN 6         // "v"
+#define IDC_BROWSE_TOOL_FILE 10 // "···"
+#define IDC_STORE_TOOL 15       // "<- ok"
+#define IDC_SAVE_TOOLS 20       // "Ok"
+#define IDC_CLOSE_TOOLS 2       // "esc"
+#define IDC_TOOLS_LABEL 30
+#define IDC_TOOL_TITLE_LABEL 31
+#define IDC_TOOL_FILE_LABEL 32
+#define IDC_TOOL_DIRECTORY_LABEL 33
+#define IDC_TOOL_PARAMETERS_LABEL 34
+#define IDC_TOOL_LIST 40
+#define IDC_TOOL_BOX 150   // frames the four fields
+#define IDC_TOOL_TITLE 100 // the four fields, in the order of Tools.rel
+#define IDC_TOOL_FILE 101
+#define IDC_TOOL_DIRECTORY 102
+#define IDC_TOOL_PARAMETERS 103

@@ -4,6 +4,7 @@
 #include "notes/notes_ids.h"
 #include "notes/notes_dialog.h"
 #include "notes/startup_dialog.h"
+#include "notes/tools_menu.h"
 #include "shared/about/about.h"
 #include "shared/util/files.h"
 #include "shared/util/launch.h"
@@ -33,9 +34,10 @@ void OpenHelpDocument() {
 
 } // namespace
 
-void SetUpNotesMenu(HWND) {}
+void SetUpNotesMenu(HWND dialog) { SetUpToolsMenu(dialog, "Mnu", 2); }
 
 bool HandleMenuCommand(HWND dialog, int id) {
+    if (HandleToolCommand(static_cast<uint16_t>(id))) return true;
     switch (id) {
     case IDM_STARTUP_ENTRY: RunStartupInstaller(GetMenu(dialog)); return true;
     case IDM_HELP: OpenHelpDocument(); return true;
