@@ -157,8 +157,7 @@ INT_PTR CALLBACK StartupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 
 StartupDialogResult RunStartupDialog() {
     if (state.window != nullptr) {
-        if (IsIconic(state.window)) ShowWindow(state.window, SW_RESTORE);
-        SetForegroundWindow(state.window);
+        dialogs::BringToFront(state.window);
         return AlreadyOpen;
     }
     if (!state.folderChosen) state.StartupFolder = FirstStartupFolder();

@@ -204,8 +204,7 @@ INT_PTR CALLBACK ToolsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 int EditTools() {
     if (state.window != nullptr) {
-        if (IsIconic(state.window)) ShowWindow(state.window, SW_RESTORE);
-        SetForegroundWindow(state.window);
+        dialogs::BringToFront(state.window);
         return 0;
     }
     // The dialog works on a copy, so that "esc" leaves the list as the menu shows it.

@@ -175,10 +175,7 @@ void ShowAbout(std::string_view description) { ShowAboutWithMail(description, Ma
 
 void ShowAboutWithMail(std::string_view description, std::string_view mail) {
     if (state.open) {
-        if (IsWindow(state.window)) {
-            SetForegroundWindow(state.window);
-            BringWindowToTop(state.window);
-        }
+        if (IsWindow(state.window)) dialogs::BringToFront(state.window);
         return;
     }
     state.open = true;

@@ -49,6 +49,11 @@ int32_t GetControlInteger(HWND dialog, int id, int32_t &error) {
 
 HWND ControlHandle(HWND dialog, int id) { return GetDlgItem(dialog, id); }
 
+void BringToFront(HWND window) {
+    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+    SetForegroundWindow(window);
+}
+
 INT_PTR ColourReply(WPARAM deviceContext, HBRUSH brush, COLORREF background) {
     SetBkColor(reinterpret_cast<HDC>(deviceContext), background);
     return reinterpret_cast<INT_PTR>(brush);

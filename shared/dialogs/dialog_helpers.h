@@ -21,6 +21,10 @@ HWND ControlHandle(HWND dialog, int id);
 // context (the message's first parameter) and the brush that paints the rest.
 INT_PTR ColourReply(WPARAM deviceContext, HBRUSH brush, COLORREF background);
 
+// Restores the window when it is minimised and makes it the one the user works in: for a
+// window without an owner that is asked for again while it is open.
+void BringToFront(HWND window);
+
 void ListClear(HWND dialog, int id);
 LRESULT ListCount(HWND dialog, int id);
 void ListSelect(HWND dialog, int id, uint16_t position);
