@@ -6,6 +6,7 @@
 #include "shared/convert/convert.h"
 #include "shared/util/file_io.h"
 #include "shared/util/files.h"
+#include "shared/util/data_file_prompts.h"
 #include "shared/util/launch.h"
 #include "shared/util/message_boxes.h"
 #include "shared/util/system_reason.h"
@@ -19,7 +20,10 @@ struct ToolsMenuState {
     HMENU MainMenu = nullptr;
     HMENU ToolsSubmenu = nullptr;
     ToolList tools;
+    bool fileUnreadable = false; // Tools.rel exists but was not read: ask before replacing it
 };
+
+constexpr util::DataFileWords ToolsWords{ToolsFileName, "los útiles"};
 
 ToolsMenuState state;
 
@@ -48,6 +52,7 @@ const ToolList &Tools() { return state.tools; }
 
 bool LoadTools() {
     const util::ReadResult file = util::ReadWholeFile(ToolsFileName);
+    state.fileUnreadable = file.status == util::ReadStatus::Unreadable;
     if (file.status != util::ReadStatus::Read) return false;
     state.tools = DecodeTools(file.bytes);
     if (state.tools.heldBackCount > 0) ReportHeldBack(state.tools.heldBackCount);
@@ -55,14 +60,9 @@ bool LoadTools() {
 }
 
 bool SaveTools(const ToolList &list) {
-    const util::WriteResult saved = util::WriteFileSafely(ToolsFileName, EncodeTools(list));
-    if (!saved.ok) {
-        util::ShowMessageFlags("Error al guardar",
-                               "No se han podido guardar los útiles en Tools.rel:\n" + saved.reason +
-                                   "\nLos cambios siguen en la ventana de útiles.",
-                               MB_ICONEXCLAMATION);
+    if (!util::SaveDataFile(ToolsWords, state.fileUnreadable,
+                            [&] { return util::WriteFileSafely(ToolsFileName, EncodeTools(list)); }))
         return false;
-    }
     state.tools = list;
     return true;
 }

@@ -26,7 +26,7 @@ bool SaveDataFile(const DataFileWords &words, bool &unreadableAtStart,
     if (!saved.ok) {
         ShowMessageFlags("Error al guardar",
                          "No se han podido guardar " + records + " en " + file + ":\n" + saved.reason +
-                             "\nLos cambios siguen en la agenda.",
+                             "\nNo se ha perdido ningún cambio.",
                          MB_ICONEXCLAMATION);
         return false;
     }

@@ -108,4 +108,22 @@ TEST_F(Tools, TheDialogEditsACopyOfTheListThatOnlyOkSaves) {
     EXPECT_EQ(ListLines(OpenTools(), ToolList), Lines({"A2", "100"}));
 }
 
+TEST_F(Tools, AListThatCouldNotBeReadIsReplacedOnlyWhenAsked) {
+    Write(ToolLines("A", "a.exe"));
+    const auto original = Saved();
+    auto lock = std::make_unique<FileLock>(toolsFile);
+    Start();
+    lock.reset();
+    const HWND tools = OpenTools();
+    ASSERT_NE(tools, nullptr);
+    EXPECT_TRUE(ListLines(tools, ToolList).empty());
+    ClickAsync(tools, Ok);
+    ExpectBox("Reemplazar Tools.rel", IDNO);
+    EXPECT_TRUE(IsWindowVisible(tools));
+    EXPECT_EQ(Saved(), original);
+    ClickAsync(tools, Ok);
+    ExpectBox("Reemplazar Tools.rel", IDYES);
+    EXPECT_TRUE(WaitUntil([&] { return Saved().empty(); }));
+}
+
 } // namespace
