@@ -8,6 +8,10 @@ scripts/install-deps.sh
 cmake --preset native
 cmake --build --preset native
 ctest --preset native
+# The fuzz targets of fuzz/ for about 15 s each, and one short pass of the core's benchmarks
+# (their own build trees; the benchmarks' goals are judged by scripts/bench.sh, not here).
+scripts/fuzz.sh 15
+BENCH_REPETITIONS=1 scripts/bench.sh --benchmark_min_time=0.01
 
 cmake --preset windows-x86
 cmake --build --preset windows-x86
