@@ -1,8 +1,9 @@
 // The agenda.dat reader on any bytes: decode, encode, decode again gives the same table; the
 // encoded file is the whole records, each date and text as it was and zeros after the text; the
-// periods equal their walks day by day with NextDay; every list line is the date text, the
-// weekday and the text, cut to 255. The split under the reader is fuzzed on its own with small
-// records and tables (from the first two bytes), so that small inputs reach held-back records.
+// periods equal their walks day by day with NextDay; every list line is the date text (day and
+// month in two digits at least, cut to 10), the weekday and the text, cut to 255. The split
+// under the reader is fuzzed on its own with small records and tables (from the first two
+// bytes), so that small inputs reach held-back records.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -96,9 +97,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         FUZZ_CHECK(notes::SelectPeriod(table, mode, when, shown));
         FUZZ_CHECK(shown == expected[mode]);
     }
+    const auto twoDigits = [](uint16_t number) { return (number < 10 ? "0" : "") + std::to_string(number); };
     for (const notes::NoteRecord &note : table.notes) {
-        const std::string line =
-            dates::DateText(note.date) + " " + dates::WeekdayAbbreviation(note.date) + " " + note.text;
+        const dates::CalendarDate &d = note.date;
+        const std::string date =
+            (twoDigits(d.day) + "/" + twoDigits(d.month) + "/" + std::to_string(d.year)).substr(0, 10);
+        FUZZ_CHECK(dates::DateText(d) == date);
+        const std::string line = date + " " + dates::WeekdayAbbreviation(d) + " " + note.text;
         FUZZ_CHECK(notes::NoteListLine(note) == line.substr(0, 255));
     }
     return 0;
