@@ -3,21 +3,18 @@
 
 namespace driver {
 
+// Windows-1252 is a single-byte code page: one character each way.
 std::wstring Wide(const std::string &text) {
-    if (text.empty()) return {};
-    const int size = MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    std::wstring wide(text.size(), L'\0');
+    MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                        static_cast<int>(wide.size()));
     return wide;
 }
 
 std::string Narrow(const std::wstring &text) {
-    if (text.empty()) return {};
-    const int size = WideCharToMultiByte(1252, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(1252, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size, nullptr,
-                        nullptr);
+    std::string narrow(text.size(), '\0');
+    WideCharToMultiByte(1252, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+                        static_cast<int>(narrow.size()), nullptr, nullptr);
     return narrow;
 }
 
@@ -71,32 +68,14 @@ std::string WindowText(HWND window) {
     return Narrow(text);
 }
 
-namespace {
-struct DialogSearch {
-    DWORD processId;
-    const std::string *captionStart;
-    HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
-    auto &search = *reinterpret_cast<DialogSearch *>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (owner == search.processId && IsWindowVisible(window) && std::string(className) == "#32770" &&
-        WindowText(window).rfind(*search.captionStart, 0) == 0) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-} // namespace
-
 HWND FindDialog(DWORD processId, const std::string &captionStart) {
-    DialogSearch search{processId, &captionStart, nullptr};
-    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", nullptr)) != nullptr;) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && IsWindowVisible(window) && WindowText(window).rfind(captionStart, 0) == 0)
+            return window;
+    }
+    return nullptr;
 }
 
 HWND WaitForDialog(DWORD processId, const std::string &captionStart, DWORD timeoutMs) {
@@ -107,10 +86,10 @@ HWND WaitForDialog(DWORD processId, const std::string &captionStart, DWORD timeo
 
 HWND WaitForBox(DWORD processId, const std::string &caption, DWORD timeoutMs) {
     HWND found = nullptr;
-    WaitUntil(
-        [&] { return (found = FindDialog(processId, caption)) != nullptr && WindowText(found) == caption; },
-        timeoutMs);
-    return found != nullptr && WindowText(found) == caption ? found : nullptr;
+    const auto shown = [&] {
+        return (found = FindDialog(processId, caption)) && WindowText(found) == caption;
+    };
+    return WaitUntil(shown, timeoutMs) ? found : nullptr;
 }
 
 std::string ControlText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
@@ -159,22 +138,16 @@ int FocusedControl(HWND dialog) {
     return GetDlgCtrlID(info.hwndFocus);
 }
 
-namespace {
-// Returns once the program has handled what a click queued: Wine delivers part of a
+// Returns once the program has handled what the click queued: Wine delivers part of a
 // click through the program's message queue, after BM_CLICK itself has returned.
-void WaitUntilHandled(HWND window) {
+void Click(HWND dialog, int id) {
+    SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
     DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
+    GetWindowThreadProcessId(dialog, &processId);
     const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
     if (process == nullptr) return;
     WaitForInputIdle(process, DefaultTimeoutMs);
     CloseHandle(process);
-}
-} // namespace
-
-void Click(HWND dialog, int id) {
-    SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-    WaitUntilHandled(dialog);
 }
 
 void ClickAsync(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
