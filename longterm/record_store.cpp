@@ -62,7 +62,7 @@ LoadOutcome LoadRecords(RecordTable &table, const std::string &name) {
 }
 
 util::WriteResult SaveRecords(const RecordTable &table) {
-    return util::WriteFileSafely(table.boundName, EncodeLongTermFile(table));
+    return util::WriteFileSafely(table.boundName, EncodeLongTermFile(table), util::OldFile::KeepAsBackup);
 }
 
 void DecodeLongTermFile(RecordTable &table, std::span<const uint8_t> bytes) {

@@ -94,7 +94,7 @@ LoadOutcome LoadNotes(NoteTable &table, const std::string &path) {
 }
 
 util::WriteResult SaveNotes(const NoteTable &table, const std::string &path) {
-    return util::WriteFileSafely(path, EncodeAgendaFile(table));
+    return util::WriteFileSafely(path, EncodeAgendaFile(table), util::OldFile::KeepAsBackup);
 }
 
 void DecodeAgendaFile(NoteTable &table, std::span<const uint8_t> bytes) {

@@ -47,7 +47,8 @@ struct LoadOutcome {
 // A missing file gives an empty table; an unreadable one an empty table and its reason.
 LoadOutcome LoadNotes(NoteTable &table, const std::string &path = AgendaFileName);
 
-// Writes every note, then the held-back records; the old file survives a failure.
+// Writes every note, then the held-back records; the old file survives a failure, and a
+// successful save keeps it as agenda.dat.bak.
 util::WriteResult SaveNotes(const NoteTable &table, const std::string &path = AgendaFileName);
 
 // What LoadNotes makes of the bytes of agenda.dat: the notes of the first 255 whole records,

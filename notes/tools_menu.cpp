@@ -60,8 +60,10 @@ bool LoadTools() {
 }
 
 bool SaveTools(const ToolList &list) {
-    if (!util::SaveDataFile(ToolsWords, state.fileUnreadable,
-                            [&] { return util::WriteFileSafely(ToolsFileName, EncodeTools(list)); }))
+    const auto save = [&] {
+        return util::WriteFileSafely(ToolsFileName, EncodeTools(list), util::OldFile::KeepAsBackup);
+    };
+    if (!util::SaveDataFile(ToolsWords, state.fileUnreadable, save))
         return false;
     state.tools = list;
     return true;

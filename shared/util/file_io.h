@@ -23,11 +23,16 @@ struct WriteResult {
     std::string reason; // the system's words when not ok
 };
 
+// What becomes of the file a save replaces: gone, or kept as path + ".bak" (an older one replaced).
+enum class OldFile : uint8_t { Drop, KeepAsBackup };
+
 // Writes bytes to path + ".tmp" in the same folder, flushes it to disk, then replaces
 // path with it in one step. On failure the temporary file is removed and path is as it was.
-WriteResult WriteFileSafely(const std::string &path, const std::vector<uint8_t> &bytes);
+WriteResult WriteFileSafely(const std::string &path, const std::vector<uint8_t> &bytes,
+                            OldFile old = OldFile::Drop);
 
-// The temporary file WriteFileSafely writes before replacing path.
+// The temporary file WriteFileSafely writes before replacing path, and the kept old one.
 std::string TemporaryPathFor(const std::string &path);
+std::string BackupPathFor(const std::string &path);
 
 } // namespace util

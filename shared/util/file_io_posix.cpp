@@ -36,6 +36,17 @@ bool WriteAll(int fd, const std::vector<uint8_t> &bytes) {
     return true;
 }
 
+// Makes an existing path's file path + ".bak" too, replacing an older one, so that the rename that
+// follows leaves the old content there: a second link to it, so path names a whole file at every
+// moment. Where links cannot be made the file is renamed, and path is missing until that rename.
+// 0, or the error.
+int KeepAsBackup(const std::string &path) {
+    const std::string backup = BackupPathFor(path);
+    if (::unlink(backup.c_str()) != 0 && errno != ENOENT) return errno;
+    if (::link(path.c_str(), backup.c_str()) == 0 || errno == ENOENT) return 0;
+    return ::rename(path.c_str(), backup.c_str()) == 0 ? 0 : errno;
+}
+
 } // namespace
 
 ReadResult ReadWholeFile(const std::string &path) {
@@ -79,7 +90,7 @@ ReadResult ReadWholeFile(const std::string &path) {
     return result;
 }
 
-WriteResult WriteFileSafely(const std::string &path, const std::vector<uint8_t> &bytes) {
+WriteResult WriteFileSafely(const std::string &path, const std::vector<uint8_t> &bytes, OldFile old) {
     const std::string temporary = TemporaryPathFor(path);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return {false, SystemReason(errno)};
@@ -87,6 +98,7 @@ WriteResult WriteFileSafely(const std::string &path, const std::vector<uint8_t> 
     int error = 0;
     if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
+    if (error == 0 && old == OldFile::KeepAsBackup) error = KeepAsBackup(path);
     if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());

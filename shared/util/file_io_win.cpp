@@ -45,6 +45,32 @@ bool WriteAll(HANDLE file, const std::vector<uint8_t> &bytes) {
     return true;
 }
 
+// Puts temporary in path's place; with KeepAsBackup an existing path's file becomes path + ".bak"
+// (an older one replaced). The backup is a second link to the old file, made before the one rename,
+// so path names a whole file at every moment: ReplaceFileA moves the old file away first and the
+// new one in after, and a program killed in between (measured under Wine) leaves no path at all.
+// ReplaceFileA serves where links cannot be made. The error, or ERROR_SUCCESS.
+DWORD ReplaceWith(const std::string &temporary, const std::string &path, OldFile old) {
+    const std::string backup = BackupPathFor(path);
+    const bool exists = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (old == OldFile::KeepAsBackup && exists) {
+        if (!DeleteFileA(backup.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) return GetLastError();
+        if (!CreateHardLinkA(backup.c_str(), path.c_str(), nullptr)) {
+            if (ReplaceFileA(path.c_str(), temporary.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS,
+                             nullptr, nullptr))
+                return ERROR_SUCCESS;
+            const DWORD error = GetLastError();
+            // The old file went to the backup's name but the new one never took its place: it comes back.
+            if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+                MoveFileExA(backup.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+            return error;
+        }
+    }
+    return MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? ERROR_SUCCESS
+               : GetLastError();
+}
+
 } // namespace
 
 ReadResult ReadWholeFile(const std::string &path) {
@@ -87,7 +113,7 @@ ReadResult ReadWholeFile(const std::string &path) {
     return result;
 }
 
-WriteResult WriteFileSafely(const std::string &path, const std::vector<uint8_t> &bytes) {
+WriteResult WriteFileSafely(const std::string &path, const std::vector<uint8_t> &bytes, OldFile old) {
     const std::string temporary = TemporaryPathFor(path);
     HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -96,9 +122,7 @@ WriteResult WriteFileSafely(const std::string &path, const std::vector<uint8_t> 
     DWORD error = ERROR_SUCCESS;
     if (!WriteAll(file, bytes) || !FlushFileBuffers(file)) error = GetLastError();
     if (!CloseHandle(file) && error == ERROR_SUCCESS) error = GetLastError();
-    if (error == ERROR_SUCCESS &&
-        !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        error = GetLastError();
+    if (error == ERROR_SUCCESS) error = ReplaceWith(temporary, path, old);
     if (error != ERROR_SUCCESS) {
         DeleteFileA(temporary.c_str());
         return {false, SystemReason(error)};

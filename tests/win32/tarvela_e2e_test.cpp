@@ -220,6 +220,7 @@ TEST_F(Tarvela, DeleteAsksAndLeavingAsksToSave) {
     ExpectBox("Hecho", IDOK, "modificaciones guardadas");
     ExpectExit();
     EXPECT_EQ(LinesOf(ReadAgenda()), LinesOf({notes[0], notes[2]}));
+    EXPECT_EQ(testing_support::ReadBytes(agenda + ".bak"), original);
 }
 
 TEST_F(Tarvela, AnUnreadableAgendaIsReportedAndAFailedSaveKeepsEveryChange) {

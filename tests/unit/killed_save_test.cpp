@@ -1,0 +1,95 @@
+// A saver writing agenda.dat over and over, killed at random moments: after every kill the file is
+// one of its two tables whole, and the next saver's first save succeeds.
+#include "notes/note_store.h"
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <thread>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace {
+using namespace std::chrono;
+const std::string Agenda = "killed-save/agenda.dat";
+const notes::NoteTable Tables[2] = {
+    {{}, {{{1, 2, 2027}, "una"}}, {}},
+    {{}, std::vector<notes::NoteRecord>(200, {{3, 4, 2027}, "doscientas"}), {}}};
+
+[[noreturn]] void SaveForever(int first) {
+    for (int i = first;; ++i)
+        notes::SaveNotes(Tables[i % 2], Agenda);
+}
+
+#ifdef _WIN32
+HANDLE StartSaver(int first) { // this program again, as "save N"
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string line = "\"" + std::string(self) + "\" save " + std::to_string(first);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(self, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        std::exit(2);
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+void KillSaver(HANDLE saver) {
+    TerminateProcess(saver, 9);
+    WaitForSingleObject(saver, 10000);
+    CloseHandle(saver);
+}
+#else
+pid_t StartSaver(int first) {
+    const pid_t pid = ::fork();
+    if (pid == 0) SaveForever(first);
+    return pid;
+}
+void KillSaver(pid_t saver) {
+    ::kill(saver, SIGKILL);
+    ::waitpid(saver, nullptr, 0);
+}
+#endif
+
+bool Fails(bool failed, const char *what, int kill) {
+    if (failed) std::printf("after kill %d: %s\n", kill, what);
+    return failed;
+}
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc == 3) SaveForever(std::atoi(argv[2]));
+    std::filesystem::remove_all("killed-save");
+    std::filesystem::create_directory("killed-save");
+    const std::vector<uint8_t> files[2] = {EncodeAgendaFile(Tables[0]), EncodeAgendaFile(Tables[1])};
+    const auto start = steady_clock::now();
+    std::mt19937 random(std::random_device{}());
+    std::uniform_int_distribution<int> moment(0, 4000);
+    int shown = 0, midSave = 0;
+    constexpr int Kills = 200;
+    for (int kill = 1; kill <= Kills; ++kill) {
+        auto saver = StartSaver(1 - shown);
+        // Once the saver has written the other table it is saving for good; then a random moment.
+        const auto deadline = steady_clock::now() + seconds(10);
+        bool saved = false;
+        while (!(saved = util::ReadWholeFile(Agenda).bytes == files[1 - shown]) &&
+               steady_clock::now() < deadline)
+            std::this_thread::yield();
+        std::this_thread::sleep_for(microseconds(moment(random)));
+        KillSaver(saver);
+        if (Fails(!saved, "no save succeeded", kill)) return 1;
+        const util::ReadResult file = util::ReadWholeFile(Agenda);
+        if (Fails(file.bytes != files[0] && file.bytes != files[1], "agenda.dat is neither table", kill))
+            return 1;
+        shown = file.bytes == files[1];
+        midSave += std::filesystem::exists(util::TemporaryPathFor(Agenda));
+    }
+    std::printf("%d kills in %.1f s, %d left agenda.dat.tmp behind\n", Kills,
+                duration<double>(steady_clock::now() - start).count(), midSave);
+    return 0;
+}
