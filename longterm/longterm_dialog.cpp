@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <vector>
 #include "longterm/longterm_dialog.h"
 #include "longterm/longterm_ids.h"
 #include "longterm/record_store.h"
@@ -35,9 +36,10 @@ bool EditingExistingRecord() {
 }
 
 void FillRecordList(HWND dialog) {
-    ListClear(dialog, IDC_RECORD_LIST);
-    for (const YearMonthRecord &record : state.table.records)
-        ListAdd(dialog, IDC_RECORD_LIST, RecordListLine(record));
+    std::vector<std::string> lines;
+    lines.reserve(state.table.records.size());
+    for (const YearMonthRecord &record : state.table.records) lines.push_back(RecordListLine(record));
+    ListFill(dialog, IDC_RECORD_LIST, lines);
 }
 
 void StartNewRecord(HWND dialog) {

@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 #include "notes/notes_dialog.h"
 #include "shared/dates/names.h"
@@ -18,6 +19,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     util::LanguageIndex = 2;
     dates::SelectLanguage();
     notes::StartDirectory = CurrentDirectory();
-    notes::RunNotesDialog(instance, __argc > 1);
+    const bool startupMode = __argc > 1;
+    notes::StartingNotes start = notes::LoadStartingNotes();
+    if (startupMode && notes::NothingToShowAtStartup(start)) ExitProcess(0);
+    notes::RunNotesDialog(instance, startupMode, std::move(start));
     ExitProcess(0);
 }

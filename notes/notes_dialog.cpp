@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <utility>
 #include <vector>
 #include "notes/notes_dialog.h"
 #include "notes/notes_ids.h"
@@ -27,6 +28,7 @@ struct NotesDialogState {
     HINSTANCE instance = nullptr;
     bool startupMode = false;
     NoteTable table;
+    LoadOutcome load; // how agenda.dat was read at start, reported when the dialog opens
     dates::CalendarDate Today;
     dates::CalendarDate Tomorrow;
     int32_t FilterMode = AllNotes;
@@ -49,14 +51,16 @@ bool EditingExistingNote() { return state.CurrentSlot >= 1 && state.CurrentSlot 
 void FocusControl(HWND dialog, int id) { SetFocus(ControlHandle(dialog, id)); }
 
 void FillNoteList(HWND dialog) {
-    ListClear(dialog, IDC_NOTE_LIST);
     state.ListMap.clear();
+    std::vector<std::string> lines;
+    lines.reserve(state.ShownSet.count());
     for (int slot = 1; slot <= NoteCount(state.table); ++slot) {
         if (!state.ShownSet.test(static_cast<size_t>(slot))) continue;
         const auto noteSlot = static_cast<uint8_t>(slot);
-        ListReplace(dialog, IDC_NOTE_LIST, noteSlot, NoteListLine(NoteAt(state.table, noteSlot)));
+        lines.push_back(NoteListLine(NoteAt(state.table, noteSlot)));
         state.ListMap.push_back(noteSlot);
     }
+    ListFill(dialog, IDC_NOTE_LIST, lines);
 }
 
 PeriodDates CurrentPeriodDates(HWND dialog) {
@@ -210,9 +214,7 @@ void InitNotesDialog(HWND dialog) {
     SetClassLongPtrA(dialog, GCLP_HICON, reinterpret_cast<LONG_PTR>(LoadIconA(state.instance, "Ic0")));
     SetUpNotesMenu(dialog);
     CreateColours();
-    state.Today = LocalDate();
-    state.Tomorrow = dates::NextDay(state.Today);
-    ReportLoad(LoadNotes(state.table));
+    ReportLoad(state.load);
     ApplyFilter(dialog, state.startupMode ? TodayAndTomorrow : AllNotes);
     CheckRadioButton(dialog, IDC_PERIOD_ALL, IDC_PERIOD_TODAY, IDC_PERIOD_ALL + state.FilterMode);
     SetWindowCaption(dialog, "Mi agenda  (hoy: " + dates::WeekdayName(state.Today) + " " +
@@ -268,9 +270,25 @@ INT_PTR CALLBACK NotesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 } // namespace
 
-void RunNotesDialog(HINSTANCE instance, bool startupMode) {
+StartingNotes LoadStartingNotes() {
+    StartingNotes start;
+    start.load = LoadNotes(start.table);
+    start.today = LocalDate();
+    return start;
+}
+
+bool NothingToShowAtStartup(const StartingNotes &start) {
+    if (start.load.status == util::ReadStatus::Unreadable || HeldBackCount(start.table) > 0) return false;
+    return SelectTodayAndTomorrow(start.table, {start.today, dates::NextDay(start.today), 0, 0}).none();
+}
+
+void RunNotesDialog(HINSTANCE instance, bool startupMode, StartingNotes start) {
     state.instance = instance;
     state.startupMode = startupMode;
+    state.table = std::move(start.table);
+    state.load = std::move(start.load);
+    state.Today = start.today;
+    state.Tomorrow = dates::NextDay(start.today);
     DialogBoxParamA(instance, "Principal", nullptr, NotesDialogProc, 0);
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dialogs {
 
@@ -32,6 +33,9 @@ uint16_t ListSelection(HWND dialog, int id);
 void ListAdd(HWND dialog, int id, std::string_view text);
 void ListInsert(HWND dialog, int id, uint16_t position, std::string_view text);
 void ListDelete(HWND dialog, int id, uint16_t position);
+// Replaces the list's lines with lines, in order: one look-up of the control, its storage
+// reserved, and no drawing until the last line is in.
+void ListFill(HWND dialog, int id, const std::vector<std::string> &lines);
 // Replaces the line at position, or appends when the list has fewer lines.
 void ListReplace(HWND dialog, int id, uint16_t position, std::string_view text);
 

@@ -84,6 +84,15 @@ TEST_F(DialogHelpers, ListPositionsAreOneBasedAndZeroMeansNoneOrTheEnd) {
     EXPECT_EQ(ListSelection(dialog, List), 0);
 }
 
+TEST_F(DialogHelpers, ListFillReplacesTheLinesInOrderCutTo255) {
+    ListAdd(dialog, List, "old");
+    const std::string longLine = std::string(255, 'a') + "b";
+    ListFill(dialog, List, {"1", longLine, "", "3"});
+    EXPECT_EQ(Lines(List), "1|" + longLine.substr(0, 255) + "||3");
+    ListFill(dialog, List, {});
+    EXPECT_EQ(ListCount(dialog, List), 0);
+}
+
 TEST_F(DialogHelpers, ComboFillFromListAddsTheNonEmptyItemsInOrderWithoutClearing) {
     ComboAdd(dialog, Combo, "old");
     ComboFillFromList(dialog, Combo, " 1; 2;;10;");
