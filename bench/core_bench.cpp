@@ -62,7 +62,8 @@ const std::string &AgendaFile() {
 const std::string &LongTermFile() {
     static const std::string path = [] {
         std::mt19937 random(1024);
-        longterm::RecordTable table{{}, {}, false, Folder() + longterm::LongTermFileName};
+        longterm::RecordTable table;
+        table.boundName = Folder() + longterm::LongTermFileName;
         for (uint16_t slot = 1; slot <= longterm::MaxRecords; ++slot)
             longterm::StoreRecord(table, slot, 2000 + static_cast<int32_t>(random() % 40),
                                   1 + static_cast<int32_t>(random() % 12), NoteText(random));
