@@ -87,7 +87,8 @@ void DeleteCurrentRecord(HWND dialog) {
 }
 
 bool SaveRecordsReporting() {
-    return util::SaveDataFile(RecordWords, state.fileUnreadable, [] { return SaveRecords(state.table); });
+    return util::SaveDataFile(RecordWords, state.fileUnreadable, state.table.onDisk,
+                              EncodeLongTermFile(state.table));
 }
 
 void LeaveSaving(HWND dialog) {

@@ -58,6 +58,7 @@ LoadOutcome LoadRecords(RecordTable &table, const std::string &name) {
         DecodeLongTermFile(table, file.bytes);
         table.Modified = false;
     }
+    table.onDisk = {file.status, std::move(file.bytes)};
     return {file.status, std::move(file.reason)};
 }
 

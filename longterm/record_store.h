@@ -25,7 +25,8 @@ struct RecordTable {
     std::vector<YearMonthRecord> records; // slots 1..RecordCount, records[slot - 1]
     std::vector<uint8_t> heldBack;        // records of the file beyond the 1024th, as they were
     bool Modified = false;
-    std::string boundName; // the file the last load named; saves go there
+    std::string boundName;     // the file the last load named; saves go there
+    util::FileSnapshot onDisk; // that file as the last load read it
 };
 
 std::vector<uint8_t> EncodeRecord(const YearMonthRecord &record); // 260 bytes

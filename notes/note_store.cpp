@@ -90,6 +90,7 @@ size_t HeldBackCount(const NoteTable &table) { return table.heldBack.size() / No
 LoadOutcome LoadNotes(NoteTable &table, const std::string &path) {
     util::ReadResult file = util::ReadWholeFile(path);
     DecodeAgendaFile(table, file.bytes); // no bytes unless it was read
+    table.onDisk = {file.status, std::move(file.bytes)};
     return {file.status, std::move(file.reason)};
 }
 

@@ -29,6 +29,7 @@ struct NoteTable {
     NoteRecord WorkingNote;        // slot 0: the editor's working copy, never saved
     std::vector<NoteRecord> notes; // slots 1..NoteCount, notes[slot - 1]
     std::vector<uint8_t> heldBack; // records of the file beyond the 255th, kept as they were
+    util::FileSnapshot onDisk;     // agenda.dat as the last load read it
 };
 
 std::vector<uint8_t> EncodeNote(const NoteRecord &note); // 262 bytes

@@ -145,7 +145,8 @@ void DeleteCurrentNote(HWND dialog) {
 
 // Saves the notes and says so; on failure tells the user why and keeps every change.
 bool SaveAndReport() {
-    if (!util::SaveDataFile(AgendaWords, state.agendaUnreadable, [] { return SaveNotes(state.table); }))
+    if (!util::SaveDataFile(AgendaWords, state.agendaUnreadable, state.table.onDisk,
+                            EncodeAgendaFile(state.table)))
         return false;
     util::ShowMessage("Hecho", "modificaciones guardadas");
     return true;

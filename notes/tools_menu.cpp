@@ -21,6 +21,7 @@ struct ToolsMenuState {
     HMENU ToolsSubmenu = nullptr;
     ToolList tools;
     bool fileUnreadable = false; // Tools.rel exists but was not read: ask before replacing it
+    util::FileSnapshot onDisk;   // Tools.rel as last read or written here
 };
 
 constexpr util::DataFileWords ToolsWords{ToolsFileName, "los útiles"};
@@ -53,6 +54,7 @@ const ToolList &Tools() { return state.tools; }
 bool LoadTools() {
     const util::ReadResult file = util::ReadWholeFile(ToolsFileName);
     state.fileUnreadable = file.status == util::ReadStatus::Unreadable;
+    state.onDisk = {file.status, file.bytes};
     if (file.status != util::ReadStatus::Read) return false;
     state.tools = DecodeTools(file.bytes);
     if (state.tools.heldBackCount > 0) ReportHeldBack(state.tools.heldBackCount);
@@ -60,11 +62,7 @@ bool LoadTools() {
 }
 
 bool SaveTools(const ToolList &list) {
-    const auto save = [&] {
-        return util::WriteFileSafely(ToolsFileName, EncodeTools(list), util::OldFile::KeepAsBackup);
-    };
-    if (!util::SaveDataFile(ToolsWords, state.fileUnreadable, save))
-        return false;
+    if (!util::SaveDataFile(ToolsWords, state.fileUnreadable, state.onDisk, EncodeTools(list))) return false;
     state.tools = list;
     return true;
 }

@@ -23,6 +23,16 @@ struct WriteResult {
     std::string reason; // the system's words when not ok
 };
 
+// What a file held when this program last read or wrote it, to tell whether another one changed it.
+struct FileSnapshot {
+    ReadStatus status = ReadStatus::Missing;
+    std::vector<uint8_t> bytes;
+};
+
+// True when path no longer holds what snapshot says: another program wrote, replaced or removed it
+// (a file that cannot be read now is not taken for changed).
+bool ChangedSince(const FileSnapshot &snapshot, const std::string &path);
+
 // What becomes of the file a save replaces: gone, or kept as path + ".bak" (an older one replaced).
 enum class OldFile : uint8_t { Drop, KeepAsBackup };
 

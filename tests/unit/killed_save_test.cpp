@@ -17,24 +17,28 @@
 namespace {
 using namespace std::chrono;
 const std::string Agenda = "killed-save/agenda.dat";
-const notes::NoteTable Tables[2] = {
-    {{}, {{{1, 2, 2027}, "una"}}, {}},
-    {{}, std::vector<notes::NoteRecord>(200, {{3, 4, 2027}, "doscientas"}), {}}};
+notes::NoteTable Table(size_t which) { // one note, or 200
+    notes::NoteTable table;
+    table.notes.assign(which == 0 ? 1 : 200, {{3, 4, 2027}, which == 0 ? "una" : "doscientas"});
+    return table;
+}
 
-[[noreturn]] void SaveForever(int first) {
-    for (int i = first;; ++i)
-        notes::SaveNotes(Tables[i % 2], Agenda);
+[[noreturn]] void SaveForever(size_t first) {
+    const notes::NoteTable tables[2] = {Table(0), Table(1)};
+    for (size_t i = first;; ++i)
+        notes::SaveNotes(tables[i % 2], Agenda);
 }
 
 #ifdef _WIN32
-HANDLE StartSaver(int first) { // this program again, as "save N"
+HANDLE StartSaver(size_t first) { // this program again, as "save N"
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string line = "\"" + std::string(self) + "\" save " + std::to_string(first);
+    char line[MAX_PATH + 16] = {};
+    std::snprintf(line, sizeof line, "\"%s\" save %u", self, static_cast<unsigned>(first));
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(self, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessA(self, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         std::exit(2);
     CloseHandle(process.hThread);
     return process.hProcess;
@@ -45,7 +49,7 @@ void KillSaver(HANDLE saver) {
     CloseHandle(saver);
 }
 #else
-pid_t StartSaver(int first) {
+pid_t StartSaver(size_t first) {
     const pid_t pid = ::fork();
     if (pid == 0) SaveForever(first);
     return pid;
@@ -63,14 +67,15 @@ bool Fails(bool failed, const char *what, int kill) {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc == 3) SaveForever(std::atoi(argv[2]));
+    if (argc == 3) SaveForever(argv[2][0] == '1');
     std::filesystem::remove_all("killed-save");
     std::filesystem::create_directory("killed-save");
-    const std::vector<uint8_t> files[2] = {EncodeAgendaFile(Tables[0]), EncodeAgendaFile(Tables[1])};
+    const std::vector<uint8_t> files[2] = {EncodeAgendaFile(Table(0)), EncodeAgendaFile(Table(1))};
     const auto start = steady_clock::now();
     std::mt19937 random(std::random_device{}());
     std::uniform_int_distribution<int> moment(0, 4000);
-    int shown = 0, midSave = 0;
+    size_t shown = 0;
+    int midSave = 0;
     constexpr int Kills = 200;
     for (int kill = 1; kill <= Kills; ++kill) {
         auto saver = StartSaver(1 - shown);

@@ -38,7 +38,7 @@ TEST(NoteTable, InsertGoesAfterEveryNoteDatedOnOrBeforeIt) {
     const std::pair<CalendarDate, const char *> cases[] = {
         {{5, 3, 2026}, "1 5 new 9 "}, {{0, 0, 0}, "new 1 5 9 "}, {{10, 3, 2026}, "1 5 9 new "}};
     for (const auto &[date, texts] : cases) {
-        NoteTable table{NoteRecord(), {{{1, 3, 2026}, "1"}, {{5, 3, 2026}, "5"}, {{9, 3, 2026}, "9"}}, {}};
+        NoteTable table{NoteRecord(), {{{1, 3, 2026}, "1"}, {{5, 3, 2026}, "5"}, {{9, 3, 2026}, "9"}}, {}, {}};
         InsertNote(table, {date, "new"});
         EXPECT_EQ(Texts(table), texts);
     }
@@ -68,7 +68,7 @@ TEST(Selections, WeekRunsMondayToSundayAndMonthOverItsRealDays) {
         {{15, 2, 2028}, false, "01/02/2028-29/02/2028 29"},
         {{15, 12, 2026}, false, "01/12/2026-31/12/2026 31"}};
     for (const auto &[date, week, span] : cases) {
-        NoteTable t{NoteRecord(), {{{30, 2, 2028}, {}}}, {}}; // an impossible date, then 41 days around
+        NoteTable t{NoteRecord(), {{{30, 2, 2028}, {}}}, {}, {}}; // an impossible date, then 41 days around
         for (auto day = SubtractDays(date, 20); t.notes.size() < 42; day = NextDay(day))
             t.notes.push_back({day, {}});
         EXPECT_EQ(Span(t, week ? SelectWeek(t, date) : SelectMonth(t, date.month, date.year)), span);

@@ -74,6 +74,19 @@ class Tarvela : public ProgramTest {
         ExpectBox("confirmar eliminar nota", IDYES, DeleteQuestion);
     }
 
+    // Leaving by button asks; a refusal keeps agenda.dat as file and the dialog open, then Yes saves.
+    void RefuseThenSave(int button, int refusal, const std::string &caption, const std::string &question,
+                        const std::vector<uint8_t> &file) {
+        ClickAsync(dialog, button);
+        ExpectBox(caption, refusal, question);
+        EXPECT_TRUE(NoBoxWithin(300));
+        EXPECT_EQ(testing_support::ReadBytes(agenda), file);
+        ClickAsync(dialog, button);
+        ExpectBox(caption, IDYES, question);
+        ExpectBox("Hecho", IDOK, "modificaciones guardadas");
+        ExpectExit();
+    }
+
     void SaveOnAceptar() {
         ClickAsync(dialog, LeaveSaving);
         ExpectBox("Hecho", IDOK, "modificaciones guardadas");
@@ -211,16 +224,29 @@ TEST_F(Tarvela, DeleteAsksAndLeavingAsksToSave) {
     ClickAsync(dialog, Delete);
     EXPECT_TRUE(NoBoxWithin(500));
 
-    ClickAsync(dialog, Leave); // (No, leaving unsaved, is shown by the start-up mode test)
-    ExpectBox("notas modificadas", IDCANCEL, SaveQuestion);
-    EXPECT_TRUE(NoBoxWithin(300));
-    EXPECT_EQ(testing_support::ReadBytes(agenda), original);
-    ClickAsync(dialog, Leave);
-    ExpectBox("notas modificadas", IDYES, SaveQuestion);
-    ExpectBox("Hecho", IDOK, "modificaciones guardadas");
-    ExpectExit();
+    // (No, leaving unsaved, is shown by the start-up mode test)
+    RefuseThenSave(Leave, IDCANCEL, "notas modificadas", SaveQuestion, original);
     EXPECT_EQ(LinesOf(ReadAgenda()), LinesOf({notes[0], notes[2]}));
     EXPECT_EQ(testing_support::ReadBytes(agenda + ".bak"), original);
+}
+
+TEST_F(Tarvela, ASaveAsksBeforeReplacingWhatAnotherInstanceSavedMeanwhile) {
+    WriteAgenda({On(today, "vieja")});
+    Start(); // the first instance stays open while a second one saves
+    auto first = std::move(program);
+    const HWND firstDialog = dialog;
+    Start();
+    AddNote(dates::DateText(On(today).date), "segunda");
+    SaveOnAceptar();
+    const auto second = testing_support::ReadBytes(agenda);
+    program = std::move(first);
+    dialog = firstDialog;
+    AddNote(dates::DateText(On(today).date), "primera");
+    const std::string question =
+        "Otro programa ha cambiado agenda.dat desde que se abri\xF3.\n\xBFReemplazarlo "
+        "por las notas que se ven aqu\xED?";
+    RefuseThenSave(LeaveSaving, IDNO, "agenda.dat ha cambiado", question, second);
+    EXPECT_EQ(LinesOf(ReadAgenda()), LinesOf({On(today, "vieja"), On(today, "primera")}));
 }
 
 TEST_F(Tarvela, AnUnreadableAgendaIsReportedAndAFailedSaveKeepsEveryChange) {
