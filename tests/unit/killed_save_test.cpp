@@ -38,8 +38,16 @@ HANDLE StartSaver(size_t first) { // this program again, as "save N"
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(self, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        std::exit(2);
+    // Starting a process can fail now and then under a busy Wine: try again, and say so if it never starts.
+    for (int attempt = 0;
+         !CreateProcessA(self, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+         ++attempt) {
+        if (attempt == 3) {
+            std::printf("the saver did not start: error %lu\n", GetLastError());
+            std::exit(2);
+        }
+        Sleep(100);
+    }
     CloseHandle(process.hThread);
     return process.hProcess;
 }
