@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Each program is under 150 KB and imports only these system DLLs (the rest is linked in).
+# Each program is under 150 KB, imports only these system DLLs (the rest is linked in) and
+# carries its manifest (resource 1 of type 24) asking to run as invoked, unvirtualised.
 # Usage: program_imports_test.sh OBJDUMP PROGRAM...
 set -uo pipefail
 objdump=$1; shift
@@ -13,5 +14,8 @@ for program in "$@"; do
   for dll in $dlls; do
     case "$allowed" in *" $dll "*) ;; *) echo "$program imports $dll"; status=1 ;; esac
   done
+  manifest=$("$objdump" -p "$program" | awk '/^[0-9a-f]+   Entry: ID: 0x000018/ {t = 1; next} t && /Entry:/ {print $4; exit}')
+  [ "$manifest" = 0x000001, ] && grep -qa 'level="asInvoker" uiAccess="false"' "$program" ||
+    { echo "$program: no manifest 1 with asInvoker"; status=1; }
 done
 exit $status
