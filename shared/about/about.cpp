@@ -1,5 +1,6 @@
 #include <windows.h>
 #include "shared/about/about.h"
+#include "shared/about/about_layout.h"
 #include <random>
 #include <string>
 #include "shared/dialogs/dialog_helpers.h"
@@ -41,6 +42,7 @@ struct AboutState {
     std::string mail;
     std::string programName;
     std::string yearText;
+    AboutLayout layout;               // at the system's DPI, set by BuildAboutWindow
     HBRUSH backgroundBrush = nullptr; // the class background, made once with the class
     text::TextCanvas canvas;
     int32_t closeCode = 0;
@@ -67,28 +69,31 @@ void DrawIconAt(HWND window, int x, int y, const char *iconName) {
     DestroyIcon(icon);
 }
 
+void DrawProgramIcon(HWND window) { DrawIconAt(window, state.layout.icon.x, state.layout.icon.y, "Ic0"); }
+
 void PaintAbout() {
     text::TextCanvas &canvas = state.canvas;
-    SetFontSize(canvas, 16, 6);
+    const AboutLayout &at = state.layout;
+    SetFontSize(canvas, at.textFont.height, at.textFont.width);
     SetFontFace(canvas, "arial");
     SetFontBold(canvas, 0);
     SetTextColor(canvas.dc, AboutTitleColour);
-    PutText(canvas.dc, 20, 50, state.description);
+    PutText(canvas.dc, at.description.x, at.description.y, state.description);
     SetTextColor(canvas.dc, AboutTextColour);
-    PutText(canvas.dc, 66, 120, AuthorLine + state.yearText);
-    PutText(canvas.dc, 66, 134, std::string("web: ") + AboutWebAddresses[Language()]);
-    if (!state.mail.empty()) PutText(canvas.dc, 66, 150, "mail: " + state.mail);
+    PutText(canvas.dc, at.author.x, at.author.y, AuthorLine + state.yearText);
+    PutText(canvas.dc, at.web.x, at.web.y, std::string("web: ") + AboutWebAddresses[Language()]);
+    if (!state.mail.empty()) PutText(canvas.dc, at.mail.x, at.mail.y, "mail: " + state.mail);
     SetFontFace(canvas, "Comic sans ms");
     SetFontBold(canvas, 0);
-    SetFontSize(canvas, 36, 16);
-    PutText(canvas.dc, 60, 10, util::ProgramBaseName());
+    SetFontSize(canvas, at.nameFont.height, at.nameFont.width);
+    PutText(canvas.dc, at.name.x, at.name.y, util::ProgramBaseName());
 }
 
 void InitAbout(HWND window) {
     state.programName = util::ProgramBaseName();
     state.yearText = util::FileYearText(state.programName + ".exe");
     dialogs::SetWindowCaption(window, AboutTitles[Language()] + state.programName + "...");
-    DrawIconAt(window, 134, 80, "Ic0");
+    DrawProgramIcon(window);
     PaintAbout();
     const auto word = std::uniform_int_distribution<size_t>(0, 6)(state.random);
     dialogs::SetControlText(window, AboutButton, AboutButtonWords[Language()][word]);
@@ -104,7 +109,7 @@ LRESULT CALLBACK AboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         PAINTSTRUCT paint;
         BeginPaint(window, &paint);
         if (state.AboutReady) {
-            DrawIconAt(window, 134, 80, "Ic0");
+            DrawProgramIcon(window);
             PaintAbout();
         }
         EndPaint(window, &paint);
@@ -140,9 +145,19 @@ bool RegisterAboutClass() {
     return RegisterClassA(&windowClass) != 0;
 }
 
+// Pixels per logical inch of the screen, as the system tells a DPI-aware program.
+int32_t SystemDpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 HWND CreateAboutWindow() {
-    const HWND window = CreateWindowExA(0, AboutClassName, "", AboutStyle, 400, 200, 312, 240, nullptr,
-                                        nullptr, Instance(), nullptr);
+    const AboutLayout &at = state.layout;
+    const HWND window =
+        CreateWindowExA(0, AboutClassName, "", AboutStyle, at.window.x, at.window.y, at.windowSize.width,
+                        at.windowSize.height, nullptr, nullptr, Instance(), nullptr);
     if (window != nullptr) {
         ShowWindow(window, SW_SHOWDEFAULT);
         UpdateWindow(window);
@@ -157,13 +172,16 @@ HWND BuildAboutWindow() {
         MessageBoxA(nullptr, "Register failed", nullptr, MB_OK);
         return nullptr;
     }
+    state.layout = AboutLayoutAt(SystemDpi());
     const HWND window = CreateAboutWindow();
     if (window == nullptr) {
         MessageBoxA(nullptr, "CreaFSobre failed", nullptr, MB_OK);
         return nullptr;
     }
-    CreateWindowExA(0, "BUTTON", "Vist", WS_CHILD | WS_VISIBLE, 122, 180, 70, 24, window,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(AboutButton)), Instance(), nullptr);
+    const AboutLayout &at = state.layout;
+    CreateWindowExA(0, "BUTTON", "Vist", WS_CHILD | WS_VISIBLE, at.button.x, at.button.y, at.buttonSize.width,
+                    at.buttonSize.height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(AboutButton)),
+                    Instance(), nullptr);
     text::CanvasInit(state.canvas, window);
     SetBkColor(state.canvas.dc, AboutBackground);
     SetTextColor(state.canvas.dc, AboutTextColour);
