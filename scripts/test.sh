@@ -18,6 +18,8 @@ cmake --build --preset windows-x86
 
 cmake --preset windows-x64
 cmake --build --preset windows-x64
+# The release ZIPs of both trees, each checked to hold its files (a few seconds: both are built).
+scripts/release.sh >/dev/null
 prefix="$PWD/build/windows-x64/wineprefix"
 cleanup() { WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; }
 trap cleanup EXIT
