@@ -15,6 +15,7 @@ BENCH_REPETITIONS=1 scripts/bench.sh --benchmark_min_time=0.01
 
 cmake --preset windows-x86
 cmake --build --preset windows-x86
+ctest --test-dir build/windows-x86 -R '^program_imports$' --output-on-failure  # a host script: size, imports
 
 cmake --preset windows-x64
 cmake --build --preset windows-x64

@@ -5,9 +5,22 @@
 // its exception classes, their strings and its name demangler (about 120 KB) out of the
 // executables; the linker stops with "multiple definition" if the runtime ever needs
 // another of them.
+#include <cstddef>
 #include <cstdlib>
 #include <exception>
+#include <new>
 #include <string>
+
+// The runtime's own allocation throws bad_alloc when memory runs out, and that throw alone
+// links in the whole exception machinery (the unwinder and, for the 32-bit programs, a
+// threads library under it: about 60 KB). The programs set no new-handler, so ending here
+// is what the uncaught bad_alloc did.
+void *operator new(std::size_t size) {
+    if (void *block = std::malloc(size == 0 ? 1 : size)) return block;
+    std::abort();
+}
+void operator delete(void *block) noexcept { std::free(block); }
+void operator delete(void *block, std::size_t) noexcept { std::free(block); }
 
 namespace std {
 void __throw_bad_alloc() { std::abort(); }
