@@ -43,7 +43,8 @@ constexpr std::string_view ExportHelp =
     "the first of its month. Records whose date is not a calendar date are left out; their count\n"
     "goes to standard error.\n"
     "--csv: a CSV file with the header kind,year,month,day,text and every note and record.\n"
-    "Both UTF-8 with CR LF lines. --out writes FILE.tmp, then renames it to FILE.\n";
+    "Both UTF-8 with CR LF lines. --out writes FILE.tmp, then renames it to FILE; FILE may not be\n"
+    "named agenda.dat or lonyrs.dat.\n";
 
 struct PeriodName {
     std::string_view name;
@@ -95,6 +96,20 @@ std::string ReadOperand(std::string_view word, Arguments &args) {
                                                         : "");
 }
 
+// True when path's file name is agenda.dat or lonyrs.dat, in any case: an export there would
+// take the place of a data file (or, where none is yet, be read as one).
+bool NamesDataFile(std::string_view path) {
+    const size_t slash = path.find_last_of("/\\");
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    for (const std::string_view dataFile : {"agenda.dat", "lonyrs.dat"}) {
+        if (name.size() != dataFile.size()) continue;
+        bool same = true;
+        for (size_t i = 0; i < name.size(); ++i) same = same && (name[i] | 0x20) == dataFile[i];
+        if (same) return true;
+    }
+    return false;
+}
+
 Command CommandNamed(std::string_view name) {
     if (name == "due") return Command::Due;
     if (name == "list") return Command::List;
@@ -138,6 +153,7 @@ std::string ParseArguments(std::span<const std::string> words, Arguments &args) 
     if (args.command == Command::Export && args.format == Format::None) return "export needs --ics or --csv";
     if (args.command != Command::Export && (args.format != Format::None || !args.out.empty()))
         return "--ics, --csv and --out are for export";
+    if (NamesDataFile(args.out)) return "--out may not name a data file (" + args.out + ")";
     return "";
 }
 

@@ -94,10 +94,9 @@ void PrintRecords(const std::vector<longterm::YearMonthRecord> &records, const A
 }
 
 bool WriteExport(const std::string &bytes, const std::string &out) {
-    if (out.empty()) {
+    if (out.empty()) { // main tells a failed write to standard output
         UseBinaryStandardOutput();
-        if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
-            return Fail("cannot write to standard output");
+        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
         return true;
     }
     // WriteFileSafely writes FILE.tmp and renames it: a failed export leaves no part of a file.
@@ -113,7 +112,8 @@ bool Export(const Arguments &args, const std::vector<notes::NoteTable> &tables,
     const CalendarFile calendar = ICalendarFile(allNotes, records, stamp);
     if (!WriteExport(calendar.bytes, args.out)) return false;
     if (calendar.leftOut > 0)
-        std::fprintf(stderr, "agenda: %zu records left out: their date is not a calendar date\n", calendar.leftOut);
+        std::fprintf(stderr, "agenda: %zu %s left out: not a calendar date\n", calendar.leftOut,
+                     calendar.leftOut == 1 ? "record" : "records");
     return true;
 }
 

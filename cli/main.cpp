@@ -42,10 +42,17 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "agenda: %s\n", error.c_str());
         return cli::ExitFailed;
     }
+    int status = 0;
     if (args.help) {
         const std::string_view help = cli::HelpText(args.command);
         std::fwrite(help.data(), 1, help.size(), stdout);
-        return 0;
+    } else {
+        status = cli::RunCommand(args, args.todayGiven ? args.today : ClockToday(), ClockStamp());
     }
-    return cli::RunCommand(args, args.todayGiven ? args.today : ClockToday(), ClockStamp());
+    // A full disk or a closed pipe must not pass for a list or an export written.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fprintf(stderr, "agenda: cannot write to standard output\n");
+        return cli::ExitFailed;
+    }
+    return status;
 }

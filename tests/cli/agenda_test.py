@@ -113,12 +113,16 @@ class Commands(unittest.TestCase):
         table = [(empty, ["due"], 1, b""), (empty + "/none", ["due"], 2, b"agenda: no folder"),
                  (broken, ["list"], 2, b"agenda: cannot read"), (broken, ["longterm"], 2, b"agenda: cannot read"),
                  (empty, ["list", "02/13"], 2, b"agenda: bad operand"), (empty, ["due", "--today", "31/02/2026"], 2,
-                 b"agenda: bad date"), (empty, ["export"], 2, b"agenda: export needs --ics or --csv")]
+                 b"agenda: bad date"), (empty, ["export"], 2, b"agenda: export needs --ics or --csv"),
+                 (empty, ["export", "--csv", "--out", empty + "/Agenda.DAT"], 2, b"agenda: --out may not name a data")]
         for path, words, status, message in table:
             with self.subTest(words=words):
                 done = run(path, *words)
                 self.assertEqual((done.returncode, done.stderr[:len(message)], done.stderr.count(b"\n")),
                                  (status, message, 1 if message else 0))
+        with open("/dev/full", "wb") as full:  # a failed write to standard output is no success
+            done = subprocess.run([AGENDA, "export", "--csv", "--dir", empty], stdout=full, stderr=subprocess.PIPE)
+        self.assertEqual((done.returncode, done.stderr), (2, b"agenda: cannot write to standard output\n"))
 
 
 if __name__ == "__main__":
