@@ -15,7 +15,7 @@ namespace cli {
 namespace {
 
 bool Fail(const std::string &message) {
-    std::fprintf(stderr, "agenda: %s\n", message.c_str());
+    ReportError(message);
     return false;
 }
 
@@ -112,12 +112,16 @@ bool Export(const Arguments &args, const std::vector<notes::NoteTable> &tables,
     const CalendarFile calendar = ICalendarFile(allNotes, records, stamp);
     if (!WriteExport(calendar.bytes, args.out)) return false;
     if (calendar.leftOut > 0)
-        std::fprintf(stderr, "agenda: %zu %s left out: not a calendar date\n", calendar.leftOut,
-                     calendar.leftOut == 1 ? "record" : "records");
+        ReportError(std::to_string(calendar.leftOut) + (calendar.leftOut == 1 ? " record" : " records") +
+                    " left out: not a calendar date");
     return true;
 }
 
 } // namespace
+
+void ReportError(const std::string &message) {
+    std::fprintf(stderr, "agenda: %s\n", ConsoleMessage(message).c_str());
+}
 
 int RunCommand(const Arguments &args, const dates::CalendarDate &today, std::string_view stamp) {
     if (!IsFolder(args.dir)) {

@@ -39,7 +39,7 @@ int main(int argc, char **argv) {
     cli::Arguments args;
     const std::string error = cli::ParseArguments(words, args);
     if (!error.empty()) {
-        std::fprintf(stderr, "agenda: %s\n", error.c_str());
+        cli::ReportError(error);
         return cli::ExitFailed;
     }
     int status = 0;
@@ -51,7 +51,7 @@ int main(int argc, char **argv) {
     }
     // A full disk or a closed pipe must not pass for a list or an export written.
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-        std::fprintf(stderr, "agenda: cannot write to standard output\n");
+        cli::ReportError("cannot write to standard output");
         return cli::ExitFailed;
     }
     return status;

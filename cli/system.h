@@ -9,6 +9,10 @@ namespace cli {
 // console's output code page (UTF-8 when there is no console).
 std::string ConsoleText(const std::string &text);
 
+// A text of the system's (a path, a command-line word, a failure's reason) in the console's
+// character set: unchanged on POSIX; on Windows from the ANSI code page.
+std::string ConsoleMessage(const std::string &text);
+
 // Standard output passes bytes unchanged, so the CR LF of an export stays CR LF.
 void UseBinaryStandardOutput();
 

@@ -7,6 +7,8 @@ namespace cli {
 
 std::string ConsoleText(const std::string &text) { return Utf8FromWindows1252(text); }
 
+std::string ConsoleMessage(const std::string &text) { return text; }
+
 void UseBinaryStandardOutput() {}
 
 bool IsFolder(const std::string &path) {
