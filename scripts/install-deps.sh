@@ -8,6 +8,8 @@ packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 g++-mingw-w64-i6
           groff ghostscript poppler-utils img2pdf
           # the desktop entries' test: their validator and a real launcher (gio)
           desktop-file-utils libglib2.0-bin
+          # agenda's test reads its iCalendar export back with a real parser
+          python3-icalendar
           # fuzzing (clang with libFuzzer, llvm-symbolizer for the reports) and the core's benchmarks
           clang libclang-rt-14-dev llvm libbenchmark-dev)
 missing=()

@@ -1,0 +1,58 @@
+// agenda: Tarvela's notes and Velmarix's records in a terminal, and as iCalendar or CSV files.
+#include <cstdio>
+#include <ctime>
+#include <string>
+#include <vector>
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "shared/dates/names.h"
+#include "shared/util/language.h"
+
+namespace {
+
+dates::CalendarDate ClockToday() {
+    const std::time_t now = std::time(nullptr);
+    const std::tm *local = std::localtime(&now);
+    dates::CalendarDate today;
+    if (local != nullptr)
+        dates::SetDate(today, static_cast<uint16_t>(local->tm_mday), static_cast<uint16_t>(local->tm_mon + 1),
+                       static_cast<uint16_t>(local->tm_year + 1900));
+    return today;
+}
+
+// The clock in UTC as an iCalendar DATE-TIME ("20261207T080000Z").
+std::string ClockStamp() {
+    const std::time_t now = std::time(nullptr);
+    const std::tm *utc = std::gmtime(&now);
+    char stamp[32] = "19700101T000000Z";
+    if (utc != nullptr) std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", utc);
+    return stamp;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    // The weekday abbreviations of Tarvela's list.
+    util::LanguageIndex = 2;
+    dates::SelectLanguage();
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    cli::Arguments args;
+    const std::string error = cli::ParseArguments(words, args);
+    if (!error.empty()) {
+        cli::ReportError(error);
+        return cli::ExitFailed;
+    }
+    int status = 0;
+    if (args.help) {
+        const std::string_view help = cli::HelpText(args.command);
+        std::fwrite(help.data(), 1, help.size(), stdout);
+    } else {
+        status = cli::RunCommand(args, args.todayGiven ? args.today : ClockToday(), ClockStamp());
+    }
+    // A full disk or a closed pipe must not pass for a list or an export written.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        cli::ReportError("cannot write to standard output");
+        return cli::ExitFailed;
+    }
+    return status;
+}

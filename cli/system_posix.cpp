@@ -1,0 +1,19 @@
+#include "cli/system.h"
+
+#include <sys/stat.h>
+#include "cli/utf8.h"
+
+namespace cli {
+
+std::string ConsoleText(const std::string &text) { return Utf8FromWindows1252(text); }
+
+std::string ConsoleMessage(const std::string &text) { return text; }
+
+void UseBinaryStandardOutput() {}
+
+bool IsFolder(const std::string &path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+} // namespace cli
