@@ -31,23 +31,19 @@ notes::NoteTable Table(size_t which) { // one note, or 200
 
 #ifdef _WIN32
 HANDLE StartSaver(size_t first) { // this program again, as "save N"
-    char self[MAX_PATH] = {};
+    char self[MAX_PATH] = {}, line[MAX_PATH + 16] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    char line[MAX_PATH + 16] = {};
     std::snprintf(line, sizeof line, "\"%s\" save %u", self, static_cast<unsigned>(first));
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     // Starting a process can fail now and then under a busy Wine: try again, and say so if it never starts.
-    for (int attempt = 0;
-         !CreateProcessA(self, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
-         ++attempt) {
-        if (attempt == 3) {
+    for (int attempt = 0; !CreateProcessA(self, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+         Sleep(100))
+        if (++attempt == 4) {
             std::printf("the saver did not start: error %lu\n", GetLastError());
             std::exit(2);
         }
-        Sleep(100);
-    }
     CloseHandle(process.hThread);
     return process.hProcess;
 }

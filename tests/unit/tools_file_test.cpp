@@ -1,4 +1,5 @@
-// Tools.rel: the reader on every kind of line end, cut and end of file, and the writer.
+// Tools.rel: the reader on every kind of line end, cut and end of file, and the writer on what it
+// could not show (the bytes of an ordinary save are checked by the tools dialog's test).
 #include <gtest/gtest.h>
 #include "notes/tools_file.h"
 
@@ -26,15 +27,6 @@ TEST(ToolsFile, ReadsFourLinesPerToolWhateverEndsThem) {
         EXPECT_EQ(list.tools, tools) << file.substr(0, 40);
         EXPECT_TRUE(list.heldBack.empty() && list.heldBackCount == 0);
     }
-}
-
-TEST(ToolsFile, WritesFourCrLfLinesPerToolAndReadsThemBack) {
-    const notes::ToolList list{
-        {{"Bloc", "notepad.exe", "", ""}, {"Manual", "m.pdf", "C:\\Docs", ""}, {"", "x", "", "-p"}}, {}, 0};
-    EXPECT_EQ(notes::EncodeTools(list),
-              Bytes("Bloc\r\nnotepad.exe\r\n\r\n\r\nManual\r\nm.pdf\r\nC:\\Docs\r\n\r\n\r\nx\r\n\r\n-p\r\n"));
-    EXPECT_EQ(notes::DecodeTools(notes::EncodeTools(list)).tools, list.tools);
-    EXPECT_TRUE(notes::EncodeTools({}).empty());
 }
 
 TEST(ToolsFile, ToolsBeyondTheSixtyFourthGoBackAsTheyWere) {

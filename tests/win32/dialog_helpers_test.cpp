@@ -59,47 +59,4 @@ TEST_F(DialogHelpers, TextsAreCutTo255GoingInAnd254ComingOutAndNumbersAreTrimmed
     }
 }
 
-TEST_F(DialogHelpers, ListPositionsAreOneBasedAndZeroMeansNoneOrTheEnd) {
-    const struct {
-        void (*change)(HWND, int, uint16_t, std::string_view);
-        uint16_t position;
-        const char *expected;
-    } cases[] = {{ListReplace, 3, "1|2|new|4|5"},
-                 {ListReplace, 7, "1|2|3|4|5|new"},
-                 {ListReplace, 0, "1|2|3|4|5|new"},
-                 {ListInsert, 2, "1|new|2|3|4|5"}};
-    for (const auto &c : cases) {
-        ListClear(dialog, List);
-        for (const char *line : {"1", "2", "3", "4", "5"})
-            ListAdd(dialog, List, line);
-        c.change(dialog, List, c.position, "new");
-        EXPECT_EQ(Lines(List), c.expected) << "row " << &c - cases;
-    }
-    ListDelete(dialog, List, 2);
-    EXPECT_EQ(Lines(List), "1|2|3|4|5");
-    EXPECT_EQ(ListSelection(dialog, List), 0);
-    ListSelect(dialog, List, 1);
-    EXPECT_EQ(ListSelection(dialog, List), 1);
-    ListSelect(dialog, List, 0);
-    EXPECT_EQ(ListSelection(dialog, List), 0);
-}
-
-TEST_F(DialogHelpers, ListFillReplacesTheLinesInOrderCutTo255) {
-    ListAdd(dialog, List, "old");
-    const std::string longLine = std::string(255, 'a') + "b";
-    ListFill(dialog, List, {"1", longLine, "", "3"});
-    EXPECT_EQ(Lines(List), "1|" + longLine.substr(0, 255) + "||3");
-    ListFill(dialog, List, {});
-    EXPECT_EQ(ListCount(dialog, List), 0);
-}
-
-TEST_F(DialogHelpers, ComboFillFromListAddsTheNonEmptyItemsInOrderWithoutClearing) {
-    ComboAdd(dialog, Combo, "old");
-    ComboFillFromList(dialog, Combo, " 1; 2;;10;");
-    EXPECT_EQ(Lines(Combo), "old| 1| 2|10");
-    ComboSelect(dialog, Combo, 2);
-    EXPECT_EQ(ComboSelection(dialog, Combo), 2);
-    EXPECT_EQ(GetControlText(dialog, Combo), " 1");
-}
-
 } // namespace

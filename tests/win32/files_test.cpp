@@ -43,5 +43,5 @@ TEST(Files, SearchesTextFilesErasingAndTheProgramName) {
     EXPECT_TRUE(testing_support::ReadBytes(path).empty());
     EXPECT_TRUE(EraseFile(path).ok);
     EXPECT_FALSE(EraseFile(path).ok); // gone: said, and the program goes on
-    EXPECT_EQ(ProgramBaseName(), "files_test");
+    EXPECT_EQ(ProgramBaseName(), "win32_test");
 }

@@ -1,5 +1,6 @@
-// The dialog templates "Principal" inside both programs, control by control: ids, classes,
-// texts, rectangles in dialog units, styles and their order (which is the tab order).
+// The resources inside both programs: the dialog template "Principal" control by control (ids,
+// classes, texts, rectangles in dialog units, styles and their order, which is the tab order),
+// the menu "Mnu" item by item, and the icon.
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <string>
@@ -20,16 +21,10 @@ struct Control {
 // zero-terminated UTF-16 text. Class names compare without regard to case.
 std::string ReadNameOrOrdinal(const WORD *&at) {
     if (*at == 0xFFFF) {
+        static const char *const classes[] = {"BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR", "COMBOBOX"};
         const WORD ordinal = at[1];
         at += 2;
-        switch (ordinal) {
-        case 0x80: return "BUTTON";
-        case 0x81: return "EDIT";
-        case 0x82: return "STATIC";
-        case 0x83: return "LISTBOX";
-        case 0x85: return "COMBOBOX";
-        default: return "?";
-        }
+        return ordinal >= 0x80 && ordinal <= 0x85 ? classes[ordinal - 0x80] : "?";
     }
     std::wstring text;
     while (*at != 0)
@@ -38,12 +33,21 @@ std::string ReadNameOrOrdinal(const WORD *&at) {
     return driver::Narrow(text);
 }
 
+std::string MenuText(HMENU menu, int position) {
+    char text[64] = {};
+    GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
 const WORD *AlignToDword(const WORD *at) {
     return reinterpret_cast<const WORD *>((reinterpret_cast<ULONG_PTR>(at) + 3) & ~ULONG_PTR{3});
 }
 
+using Menu = std::vector<std::pair<std::string, std::vector<std::pair<UINT, std::string>>>>;
+
 struct Template {
     const char *exe;
+    Menu menu; // "Mnu": its popups and their items
     std::string caption;
     DWORD style;
     std::vector<short> rectangle; // x, y, width, height
@@ -53,6 +57,9 @@ struct Template {
 const DWORD radio = BS_AUTORADIOBUTTON | WS_TABSTOP, push = BS_PUSHBUTTON | WS_TABSTOP;
 const std::vector<Template> Templates = {
     {TARVELA_EXE,
+     {{"Configuraci\xF3n", {{300, "Inclusi\xF3n en el men\xFA Inicio"}}},
+      {"\xDAtiles", {{501, "Edici\xF3n \xFAtiles"}, {0, ""}}},
+      {"Info", {{800, "Info"}, {801, "Respecto a Tarvela"}}}},
      "Mi agenda",
      DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_BORDER | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
      {0, 0, 280, 186},
@@ -81,6 +88,7 @@ const std::vector<Template> Templates = {
          {1, "BUTTON", "&Aceptar", 150, 170, 40, 14, push},
      }},
     {VELMARIX_EXE,
+     {{"Info", {{801, "Respecto a Velmarix"}}}},
      "Agenda por a\xF1os",
      DS_MODALFRAME | WS_POPUP | WS_BORDER | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
      {200, 13, 236, 120},
@@ -101,7 +109,7 @@ const std::vector<Template> Templates = {
      }},
 };
 
-TEST(Resources, EachPrincipalIsLaidOutControlByControl) {
+TEST(Resources, EachProgramHasItsPrincipalMenuAndIcon) {
     for (const Template &want : Templates) {
         SCOPED_TRACE(want.exe);
         const HMODULE exe = LoadLibraryExA(want.exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -133,46 +141,18 @@ TEST(Resources, EachPrincipalIsLaidOutControlByControl) {
             EXPECT_EQ(ReadNameOrOrdinal(at), control.text);
             at += 1 + *at / sizeof(WORD); // creation data
         }
-        FreeLibrary(exe);
-    }
-}
-
-} // namespace
-
-namespace {
-
-std::string MenuText(HMENU menu, UINT position) {
-    char text[64] = {};
-    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
-    return text;
-}
-
-using Menu = std::vector<std::pair<std::string, std::vector<std::pair<UINT, std::string>>>>;
-
-TEST(Resources, MenusAndIcons) {
-    const std::vector<std::pair<const char *, Menu>> programs = {
-        {TARVELA_EXE,
-         {{"Configuraci\xF3n", {{300, "Inclusi\xF3n en el men\xFA Inicio"}}},
-          {"\xDAtiles", {{501, "Edici\xF3n \xFAtiles"}, {0, ""}}},
-          {"Info", {{800, "Info"}, {801, "Respecto a Tarvela"}}}}},
-        {VELMARIX_EXE, {{"Info", {{801, "Respecto a Velmarix"}}}}},
-    };
-    for (const auto &[path, expected] : programs) {
-        SCOPED_TRACE(path);
-        const HMODULE exe = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(exe, nullptr);
         EXPECT_NE(FindResourceA(exe, "IC0", MAKEINTRESOURCEA(14)), nullptr); // RT_GROUP_ICON
         const HMENU menu = LoadMenuA(exe, "Mnu");
         ASSERT_NE(menu, nullptr);
-        ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(expected.size()));
-        for (UINT p = 0; p < expected.size(); ++p) {
-            EXPECT_EQ(MenuText(menu, p), expected[p].first);
-            const HMENU popup = GetSubMenu(menu, static_cast<int>(p));
-            const auto &items = expected[p].second;
+        ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(want.menu.size()));
+        for (int p = 0; p < GetMenuItemCount(menu); ++p) {
+            const HMENU popup = GetSubMenu(menu, p);
+            const auto &[title, items] = want.menu[static_cast<size_t>(p)];
+            EXPECT_EQ(MenuText(menu, p), title);
             ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(items.size()));
-            for (UINT i = 0; i < items.size(); ++i) {
-                EXPECT_EQ(GetMenuItemID(popup, static_cast<int>(i)), items[i].first);
-                EXPECT_EQ(MenuText(popup, i), items[i].second);
+            for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+                EXPECT_EQ(GetMenuItemID(popup, i), items[static_cast<size_t>(i)].first);
+                EXPECT_EQ(MenuText(popup, i), items[static_cast<size_t>(i)].second);
             }
         }
         DestroyMenu(menu);
