@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -158,18 +159,10 @@ inline void PressKey(HWND dialog, int id, WORD key) {
     PostMessageW(control, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
 }
 
-// Holds a file open with no sharing, so that nobody else can read, replace or delete it.
-class FileLock {
-  public:
-    explicit FileLock(const std::string &path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    ~FileLock() { CloseHandle(handle_); }
-    FileLock(const FileLock &) = delete;
-    FileLock &operator=(const FileLock &) = delete;
-
-  private:
-    HANDLE handle_;
-};
+// Holds a file open with no sharing, so that nobody else can read, replace or delete it, until reset.
+using FileLock = std::unique_ptr<void, BOOL(WINAPI *)(HANDLE)>;
+inline FileLock HoldFile(const std::string &path) {
+    return {CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr), CloseHandle};
+}
 
 } // namespace driver

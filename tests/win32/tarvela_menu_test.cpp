@@ -156,7 +156,7 @@ TEST_F(TarvelaMenu, TheToolsDialogEditsACopyOfTheListThatOnlyOkSaves) {
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(tools, Up)) && !IsWindowEnabled(GetDlgItem(tools, Down)));
     Click(tools, Up);
     {
-        FileLock lock(toolsFile);
+        const FileLock lock = HoldFile(toolsFile);
         ClickAsync(tools, SaveTools);
         ExpectBox("Error al guardar", IDOK);
         EXPECT_TRUE(IsWindowVisible(tools));

@@ -70,7 +70,8 @@ TEST_F(TarvelaDialog, OpensOnAllNotesWithTodayInTheEditorMovesOnWithEnterAndLeav
     EXPECT_FALSE(std::filesystem::exists(agenda));
 }
 
-TEST_F(TarvelaDialog, StartupModeShowsOnlyWhenSomethingIsDueAndNeverDropsChanges) {
+// Each button selects its period (what a period selects is proved by the unit tests).
+TEST_F(TarvelaDialog, StartupModeShowsOnlyWhenSomethingIsDueEachButtonListsItsPeriodNoChangeIsDropped) {
     WriteAgenda({On(today + days{10}, "later")});
     Launch("1");
     bool shown = false;
@@ -78,24 +79,6 @@ TEST_F(TarvelaDialog, StartupModeShowsOnlyWhenSomethingIsDueAndNeverDropsChanges
     ExpectExit();
     EXPECT_FALSE(shown) << "start-up mode with nothing due must end unseen";
 
-    const std::vector<NoteRecord> notes = {On(today + days{1}, "tomorrow"), On(today + days{10}, "later")};
-    WriteAgenda(notes);
-    Start("1");
-    EXPECT_TRUE(IsChecked(dialog, TodayAndTomorrow) && !IsChecked(dialog, AllNotes));
-    EXPECT_EQ(List(), LinesOf({notes[0]}));
-    // Nothing is due once tomorrow's note is deleted; choosing the period again must not
-    // end the program and lose that change.
-    DeleteLine(0);
-    Click(dialog, TodayAndTomorrow);
-    EXPECT_TRUE(program->Running());
-    ClickAsync(dialog, Leave);
-    ExpectBox("notas modificadas", IDNO, SaveQuestion);
-    ExpectExit();
-    EXPECT_EQ(testing_support::ReadBytes(agenda), FileOf(notes));
-}
-
-// Each button selects its period (what a period selects is proved by the unit tests).
-TEST_F(TarvelaDialog, EachPeriodButtonListsItsPeriod) {
     const year_month_day now{today};
     const sys_days monday = today - days{weekday{today}.iso_encoding() - 1};
     notes::NoteTable table;
@@ -104,22 +87,35 @@ TEST_F(TarvelaDialog, EachPeriodButtonListsItsPeriod) {
                                sys_days{(now.year() + years{2}) / March / 15}})
         table.notes.push_back(On(day, "nota"));
     WriteAgenda(table.notes);
-    Start();
+    Start("1");
+    EXPECT_TRUE(IsChecked(dialog, TodayAndTomorrow) && !IsChecked(dialog, AllNotes));
+    EXPECT_EQ(List(), LinesOf({table.notes[1], table.notes[2]}));
     const notes::PeriodDates when{On(today).date, On(today + days{1}).date, 3,
                                   static_cast<uint16_t>(int(now.year()) + 2)};
     SelectComboItem(dialog, MonthCombo, 2); // March, two years on: counts only once "Mes" is checked
     SelectComboItem(dialog, YearCombo, 2);
-    for (const int button : {51, 52, 53, 55, 56, 50, 57}) {
+    for (const int button : {52, 53, 55, 56, 50, 51, 57}) {
         Click(dialog, button);
-        notes::NoteSet shown;
-        notes::SelectPeriod(table, button < 54 ? button - 50 : button - 51, when, shown);
+        notes::NoteSet listed;
+        notes::SelectPeriod(table, button < 54 ? button - 50 : button - 51, when, listed);
         std::vector<NoteRecord> expected;
         for (size_t slot = 1; slot <= table.notes.size(); ++slot)
-            if (shown.test(slot)) expected.push_back(table.notes[slot - 1]);
+            if (listed.test(slot)) expected.push_back(table.notes[slot - 1]);
         EXPECT_EQ(List(), LinesOf(expected)) << "period button " << button;
     }
     SelectComboItem(dialog, MonthCombo, 3); // "Mes" follows the month chosen
     EXPECT_TRUE(List().empty());
+    // Nothing is due once today's and tomorrow's notes are deleted; choosing the period again must
+    // not end the program and lose that change.
+    Click(dialog, TodayAndTomorrow);
+    DeleteLine(0);
+    DeleteLine(0);
+    Click(dialog, TodayAndTomorrow);
+    EXPECT_TRUE(program->Running());
+    ClickAsync(dialog, Leave);
+    ExpectBox("notas modificadas", IDNO, SaveQuestion);
+    ExpectExit();
+    EXPECT_EQ(testing_support::ReadBytes(agenda), FileOf(table.notes));
 }
 
 TEST_F(TarvelaDialog, CommitsNewAndEditedNotesDeleteAsksAndLeavingAsksToSave) {
@@ -182,7 +178,7 @@ TEST_F(TarvelaDialog, ASaveAsksBeforeReplacingWhatAnotherInstanceSavedMeanwhile)
 TEST_F(TarvelaDialog, AnUnreadableAgendaIsReportedAndAFailedSaveKeepsEveryChange) {
     WriteAgenda({On(today, "vieja")});
     const auto original = testing_support::ReadBytes(agenda);
-    auto lock = std::make_unique<FileLock>(agenda);
+    auto lock = HoldFile(agenda);
     Launch();
     EXPECT_EQ(ExpectBox("No se puede leer agenda.dat", IDOK)
                   .rfind("agenda.dat existe pero no se ha podido leer:\n", 0),

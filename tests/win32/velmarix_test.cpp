@@ -104,7 +104,7 @@ TEST_F(Velmarix, DeleteAsksOnlyForASelectedRecordAndLeavingAsksToSave) {
     Fill("2040", "4", "cuatro");
     Click(dialog, Store);
     for (const bool locked : {true, false}) { // a failed save says why and keeps the dialog and the records
-        const auto lock = locked ? std::make_unique<FileLock>(file) : nullptr;
+        const auto lock = locked ? HoldFile(file) : FileLock(nullptr, CloseHandle);
         ClickAsync(dialog, Leave);
         ExpectBox("cambios en los registros", IDYES, SaveQuestion);
         EXPECT_TRUE(!locked || (ExpectBox("Error al guardar", IDOK).rfind("No se han podido guardar los registros",
