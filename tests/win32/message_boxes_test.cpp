@@ -44,7 +44,6 @@ TEST(MessageBoxes, EachShowsItsButtonsIconAndOwnerAndReturnsThePressedOne) {
         {util::AskYesNo, true, "67", nullptr, IDYES},
         {[](auto c, auto t) { return util::AskYesNoFlags(c, t, 0x20); }, false, "67", IDI_QUESTION, IDNO},
         {util::AskYesNoCancel, false, "267", nullptr, IDCANCEL},
-        {util::AskYesNoCancel, false, "267", nullptr, IDYES},
     };
     for (const auto &c : cases) {
         const HWND owner = c.owned ? CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,

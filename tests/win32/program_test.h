@@ -118,9 +118,7 @@ class Tarvela : public ProgramTest {
     const std::string here = folder.dir.substr(0, folder.dir.size() - 1); // without the final "/"
 
     void WriteAgenda(const std::vector<notes::NoteRecord> &notes) {
-        notes::NoteTable table;
-        table.notes = notes;
-        ASSERT_TRUE(notes::SaveNotes(table, agenda).ok);
+        testing_support::WriteBytes(agenda, FileOf(notes));
     }
     // What a save of these notes writes, byte for byte.
     static std::vector<uint8_t> FileOf(const std::vector<notes::NoteRecord> &notes) {

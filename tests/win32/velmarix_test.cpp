@@ -18,16 +18,9 @@ class Velmarix : public ProgramTest {
 
     // What a save of these records writes, byte for byte.
     static std::vector<uint8_t> FileOf(const std::vector<YearMonthRecord> &records) {
-        std::vector<uint8_t> bytes;
-        for (const YearMonthRecord &record : records) {
-            const auto encoded = longterm::EncodeRecord(record);
-            bytes.insert(bytes.end(), encoded.begin(), encoded.end());
-        }
-        return bytes;
-    }
-    void Write(const std::vector<YearMonthRecord> &records) {
-        const auto bytes = FileOf(records);
-        std::ofstream(file, std::ios::binary) << std::string(bytes.begin(), bytes.end());
+        longterm::RecordTable table;
+        table.records = records;
+        return longterm::EncodeLongTermFile(table);
     }
     void Fill(const std::string &year, const std::string &month, const std::string &note) {
         SetText(dialog, YearField, year);
@@ -78,7 +71,7 @@ TEST_F(Velmarix, StoresWhatIsTypedAsNumbersAndSavesOnAceptar) {
 
 TEST_F(Velmarix, DeleteAsksOnlyForASelectedRecordAndLeavingAsksToSave) {
     const std::vector<YearMonthRecord> records = {{2030, 1, "uno"}, {2031, 2, "dos"}, {2032, 3, "tres"}};
-    Write(records);
+    testing_support::WriteBytes(file, FileOf(records));
     Start();
     ClickAsync(dialog, Delete); // nothing selected: nothing asked, nothing deleted
     EXPECT_TRUE(NoBoxWithin(500));
