@@ -139,6 +139,13 @@ TEST_F(TarvelaMenu, TheToolsDialogEditsACopyOfTheListThatOnlyOkSaves) {
     // A second 501 brings the open dialog to the front and returns at once.
     EXPECT_NE(SendMessageTimeoutW(dialog, WM_COMMAND, 501, 0, SMTO_NORMAL, 3000, nullptr), 0);
     EXPECT_EQ(FindDialog(program->Id(), ToolsCaption), tools);
+    PostMessageW(GetDlgItem(tools, Title), WM_LBUTTONDOWN, MK_LBUTTON, 0); // into the title field
+    PostMessageW(GetDlgItem(tools, Title), WM_LBUTTONUP, 0, 0);
+    const int enterMoves[] = {Title, 101, 102, 103, StoreTool}; // then Enter moves on field by field
+    for (size_t i = 0; i < std::size(enterMoves); ++i) {
+        EXPECT_TRUE(WaitUntil([&] { return FocusedControl(tools) == enterMoves[i]; }, 3000)) << i;
+        if (i + 1 < std::size(enterMoves)) PressKey(tools, enterMoves[i], VK_RETURN);
+    }
     for (int id = 100; id <= 103; ++id)
         SetText(tools, id, std::to_string(id));
     Click(tools, StoreTool);
