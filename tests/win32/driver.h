@@ -77,26 +77,23 @@ inline std::string WindowText(HWND window) {
 }
 inline std::string ControlText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); } // a box's: 0xFFFF
 
-// A visible dialog of the process whose caption starts with captionStart (a message box is
-// a dialog too); WaitForBox wants the whole caption.
-inline HWND FindDialog(DWORD processId, const std::string &captionStart) {
+// A visible dialog of the process whose caption is caption (whole) or starts with it (a message
+// box is a dialog too).
+inline HWND FindDialog(DWORD processId, const std::string &caption, bool whole = false) {
     for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", nullptr)) != nullptr;) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && IsWindowVisible(window) && WindowText(window).rfind(captionStart, 0) == 0)
-            return window;
+        if (owner != processId || !IsWindowVisible(window)) continue;
+        const std::string text = WindowText(window);
+        if (whole ? text == caption : text.rfind(caption, 0) == 0) return window;
     }
     return nullptr;
 }
-inline HWND WaitForDialog(DWORD processId, const std::string &captionStart, DWORD timeoutMs = DefaultTimeoutMs) {
+inline HWND WaitForDialog(DWORD processId, const std::string &caption, bool whole = false,
+                          DWORD timeoutMs = DefaultTimeoutMs) {
     HWND found = nullptr;
-    WaitUntil([&] { return (found = FindDialog(processId, captionStart)) != nullptr; }, timeoutMs);
+    WaitUntil([&] { return (found = FindDialog(processId, caption, whole)) != nullptr; }, timeoutMs);
     return found;
-}
-inline HWND WaitForBox(DWORD processId, const std::string &caption, DWORD timeoutMs = DefaultTimeoutMs) {
-    HWND found = nullptr;
-    const auto shown = [&] { return (found = FindDialog(processId, caption)) && WindowText(found) == caption; };
-    return WaitUntil(shown, timeoutMs) ? found : nullptr;
 }
 
 inline void SetText(HWND dialog, int id, const std::string &text) {

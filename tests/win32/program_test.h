@@ -40,7 +40,7 @@ class ProgramTest : public ::testing::Test {
 
     // Waits for the box, checks its text (when given) and answers it; returns its text.
     std::string ExpectBox(const std::string &caption, int answer, const std::string &text = {}) {
-        const HWND box = WaitForBox(program->Id(), caption);
+        const HWND box = WaitForDialog(program->Id(), caption, true);
         EXPECT_NE(box, nullptr) << "no message box \"" << caption << "\"";
         if (box == nullptr) return {};
         const std::string shown = ControlText(box, 0xFFFF);
