@@ -31,23 +31,19 @@ notes::NoteTable Table(size_t which) { // one note, or 200
 
 #ifdef _WIN32
 HANDLE StartSaver(size_t first) { // this program again, as "save N"
-    char self[MAX_PATH] = {};
+    char self[MAX_PATH] = {}, line[MAX_PATH + 16] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    char line[MAX_PATH + 16] = {};
     std::snprintf(line, sizeof line, "\"%s\" save %u", self, static_cast<unsigned>(first));
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     // Starting a process can fail now and then under a busy Wine: try again, and say so if it never starts.
-    for (int attempt = 0;
-         !CreateProcessA(self, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
-         ++attempt) {
-        if (attempt == 3) {
+    for (int attempt = 0; !CreateProcessA(self, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+         Sleep(100))
+        if (++attempt == 4) {
             std::printf("the saver did not start: error %lu\n", GetLastError());
             std::exit(2);
         }
-        Sleep(100);
-    }
     CloseHandle(process.hThread);
     return process.hProcess;
 }
@@ -68,10 +64,6 @@ void KillSaver(pid_t saver) {
 }
 #endif
 
-bool Fails(bool failed, const char *what, int kill) {
-    if (failed) std::printf("after kill %d: %s\n", kill, what);
-    return failed;
-}
 } // namespace
 
 int main(int argc, char **argv) {
@@ -90,16 +82,16 @@ int main(int argc, char **argv) {
         // Once the saver has written the other table it is saving for good; then a random moment.
         const auto deadline = steady_clock::now() + seconds(10);
         bool saved = false;
-        while (!(saved = util::ReadWholeFile(Agenda).bytes == files[1 - shown]) &&
-               steady_clock::now() < deadline)
+        while (!(saved = util::ReadWholeFile(Agenda).bytes == files[1 - shown]) && steady_clock::now() < deadline)
             std::this_thread::yield();
         std::this_thread::sleep_for(microseconds(moment(random)));
         KillSaver(saver);
-        if (Fails(!saved, "no save succeeded", kill)) return 1;
-        const util::ReadResult file = util::ReadWholeFile(Agenda);
-        if (Fails(file.bytes != files[0] && file.bytes != files[1], "agenda.dat is neither table", kill))
+        const std::vector<uint8_t> file = util::ReadWholeFile(Agenda).bytes;
+        if (!saved || (file != files[0] && file != files[1])) {
+            std::printf("after kill %d: %s\n", kill, saved ? "agenda.dat is neither table" : "no save succeeded");
             return 1;
-        shown = file.bytes == files[1];
+        }
+        shown = file == files[1];
         midSave += std::filesystem::exists(util::TemporaryPathFor(Agenda));
     }
     std::printf("%d kills in %.1f s, %d left agenda.dat.tmp behind\n", Kills,

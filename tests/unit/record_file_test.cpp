@@ -1,23 +1,8 @@
-#include "shared/util/record_file.h"
 #include "shared/util/file_io.h"
 
 #include "tests/unit/test_files.h"
 
 using namespace testing_support;
-
-TEST(RecordFile, SplitKeepsATablesWorthAndHoldsBackTheOtherWholeRecords) {
-    // Records of 10 bytes, at most 3 kept: the file's size, then what is kept, held back and left over.
-    // (The round trips of agenda.dat and lonyrs.dat prove the records' bytes and order.)
-    const std::pair<size_t, std::array<size_t, 3>> cases[] = {
-        {0, {0, 0, 0}}, {37, {3, 0, 7}}, {59, {3, 2, 9}}, {9, {0, 0, 9}}};
-    for (const auto &[fileSize, expected] : cases) {
-        const std::vector<uint8_t> bytes(fileSize);
-        const util::RecordSplit split = util::SplitRecords(bytes, 10, 3);
-        ASSERT_EQ(split.kept, expected[0]) << fileSize;
-        EXPECT_EQ(split.HeldBack().size(), expected[1] * 10) << fileSize;
-        EXPECT_EQ(split.trailingBytes, expected[2]) << fileSize;
-    }
-}
 
 TEST(FileIo, ReadsWhatASaveWroteAndAFailedSaveLeavesTheFile) {
     TempFolder folder;

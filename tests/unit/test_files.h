@@ -18,10 +18,13 @@ inline std::vector<uint8_t> ReadBytes(const std::string &path) {
     return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
 }
 
+inline void WriteBytes(const std::string &path, const std::vector<uint8_t> &bytes) {
+    std::ofstream(path, std::ios::binary) << std::string(bytes.begin(), bytes.end());
+}
 inline std::vector<uint8_t> WriteNoise(const std::string &path, size_t size) {
     std::vector<uint8_t> bytes(size);
     std::generate(bytes.begin(), bytes.end(), std::mt19937(static_cast<uint32_t>(size)));
-    std::ofstream(path, std::ios::binary) << std::string(bytes.begin(), bytes.end());
+    WriteBytes(path, bytes);
     return bytes;
 }
 

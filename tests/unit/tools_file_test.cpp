@@ -1,5 +1,7 @@
-// Tools.rel: the reader on every kind of line end, cut and end of file, and the writer.
+// The files Tarvela's menu writes: Tools.rel, read on every kind of line end, cut and end of file,
+// and written as CR LF lines; the start-up batch file's two lines.
 #include <gtest/gtest.h>
+#include "notes/startup_batch.h"
 #include "notes/tools_file.h"
 
 using notes::ToolEntry;
@@ -28,12 +30,12 @@ TEST(ToolsFile, ReadsFourLinesPerToolWhateverEndsThem) {
     }
 }
 
-TEST(ToolsFile, WritesFourCrLfLinesPerToolAndReadsThemBack) {
+TEST(ToolsFile, ThreeToolsWriteTwelveCrLfLinesThatReadBackTheSame) {
     const notes::ToolList list{
         {{"Bloc", "notepad.exe", "", ""}, {"Manual", "m.pdf", "C:\\Docs", ""}, {"", "x", "", "-p"}}, {}, 0};
-    EXPECT_EQ(notes::EncodeTools(list),
-              Bytes("Bloc\r\nnotepad.exe\r\n\r\n\r\nManual\r\nm.pdf\r\nC:\\Docs\r\n\r\n\r\nx\r\n\r\n-p\r\n"));
-    EXPECT_EQ(notes::DecodeTools(notes::EncodeTools(list)).tools, list.tools);
+    const auto file = Bytes("Bloc\r\nnotepad.exe\r\n\r\n\r\nManual\r\nm.pdf\r\nC:\\Docs\r\n\r\n\r\nx\r\n\r\n-p\r\n");
+    EXPECT_EQ(notes::EncodeTools(list), file);
+    EXPECT_EQ(notes::DecodeTools(file).tools, list.tools);
     EXPECT_TRUE(notes::EncodeTools({}).empty());
 }
 
@@ -50,6 +52,10 @@ TEST(ToolsFile, ToolsBeyondTheSixtyFourthGoBackAsTheyWere) {
     notes::DeleteTool(list, 2); // the gap closes; the held-back tools follow the 63 others
     const std::string second = "T2\r\nf\r\nd\r\np\r\n";
     EXPECT_EQ(notes::EncodeTools(list), Bytes(file.erase(file.find(second), second.size())));
+}
+
+TEST(StartupBatch, ChangesDriveAndFolderThenStartsTheProgramWithArgumentOne) {
+    EXPECT_EQ(notes::StartupBatchText("Mi agenda", "D:\\A\xF1o 2026"), "cd /d D:\\A\xF1o 2026\r\nMi agenda 1\r\n");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,64 +12,154 @@ namespace driver {
 
 constexpr DWORD DefaultTimeoutMs = 10000;
 
+// Windows-1252 is a single-byte code page: one character each way.
+inline std::wstring Wide(const std::string &text) {
+    std::wstring wide(text.size(), L'\0');
+    MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                        static_cast<int>(wide.size()));
+    return wide;
+}
+inline std::string Narrow(const std::wstring &text) {
+    std::string narrow(text.size(), '\0');
+    WideCharToMultiByte(1252, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+                        static_cast<int>(narrow.size()), nullptr, nullptr);
+    return narrow;
+}
+
 class Program {
   public:
-    Program(const std::string &exe, const std::string &folder, const std::string &arguments = "");
-    ~Program();
+    Program(std::string exe, const std::string &folder, const std::string &arguments = "") {
+        for (char &c : exe)
+            if (c == '/') c = '\\';
+        std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                            &startup, &info_))
+            info_ = {};
+    }
+    ~Program() {
+        if (info_.hProcess == nullptr) return;
+        if (Running()) TerminateProcess(info_.hProcess, 99);
+        WaitForSingleObject(info_.hProcess, DefaultTimeoutMs);
+        CloseHandle(info_.hThread);
+        CloseHandle(info_.hProcess);
+    }
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
     DWORD Id() const { return info_.dwProcessId; }
-    bool Running() const;
+    bool Running() const {
+        return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+    }
     // True with the exit code when the program ended within the timeout.
-    bool WaitForExit(DWORD &exitCode, DWORD timeoutMs = DefaultTimeoutMs) const;
+    bool WaitForExit(DWORD &exitCode, DWORD timeoutMs = DefaultTimeoutMs) const {
+        return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0 &&
+               GetExitCodeProcess(info_.hProcess, &exitCode) != 0;
+    }
 
   private:
     PROCESS_INFORMATION info_{};
 };
 
 // Polls condition every 20 ms until it holds or the timeout passes.
-bool WaitUntil(const std::function<bool()> &condition, DWORD timeoutMs = DefaultTimeoutMs);
+inline bool WaitUntil(const std::function<bool()> &condition, DWORD timeoutMs = DefaultTimeoutMs) {
+    for (const ULONGLONG end = GetTickCount64() + timeoutMs; !condition(); Sleep(20))
+        if (GetTickCount64() > end) return false;
+    return true;
+}
 
-// A visible dialog of the process whose caption starts with captionStart (a message box is
-// a dialog too); WaitForBox wants the whole caption.
-HWND FindDialog(DWORD processId, const std::string &captionStart);
-HWND WaitForDialog(DWORD processId, const std::string &captionStart, DWORD timeoutMs = DefaultTimeoutMs);
-HWND WaitForBox(DWORD processId, const std::string &caption, DWORD timeoutMs = DefaultTimeoutMs);
+inline std::string WindowText(HWND window) {
+    const auto length = static_cast<int>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(length + 1),
+                                                 reinterpret_cast<LPARAM>(text.data()))));
+    return Narrow(text);
+}
+inline std::string ControlText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); } // a box's: 0xFFFF
 
-std::string WindowText(HWND window);
-std::string ControlText(HWND dialog, int id); // a message box's text is control 0xFFFF
-void SetText(HWND dialog, int id, const std::string &text);
-std::vector<std::string> ListLines(HWND dialog, int id);
-std::vector<std::string> ComboItems(HWND dialog, int id);
-int ComboSelectionIndex(HWND dialog, int id);
-bool IsChecked(HWND dialog, int id);
-int FocusedControl(HWND dialog); // the id of the control with the keyboard focus, 0 when none
+// A visible dialog of the process whose caption is caption (whole) or starts with it (a message
+// box is a dialog too).
+inline HWND FindDialog(DWORD processId, const std::string &caption, bool whole = false) {
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", nullptr)) != nullptr;) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != processId || !IsWindowVisible(window)) continue;
+        const std::string text = WindowText(window);
+        if (whole ? text == caption : text.rfind(caption, 0) == 0) return window;
+    }
+    return nullptr;
+}
+inline HWND WaitForDialog(DWORD processId, const std::string &caption, bool whole = false,
+                          DWORD timeoutMs = DefaultTimeoutMs) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindDialog(processId, caption, whole)) != nullptr; }, timeoutMs);
+    return found;
+}
 
-// Presses a button and returns when the program has handled it.
-void Click(HWND dialog, int id);
+inline void SetText(HWND dialog, int id, const std::string &text) {
+    SendMessageW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+}
+
+// The lines of a list box, or the items of a combo box when combo is set.
+inline std::vector<std::string> ListLines(HWND dialog, int id, bool combo = false) {
+    const HWND control = GetDlgItem(dialog, id);
+    std::vector<std::string> items;
+    const auto count = SendMessageW(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    for (WPARAM i = 0; static_cast<LRESULT>(i) < count; ++i) {
+        std::wstring text(static_cast<size_t>(SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0)),
+                          L'\0');
+        text.push_back(L'\0');
+        SendMessageW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        text.pop_back();
+        items.push_back(Narrow(text));
+    }
+    return items;
+}
+inline std::vector<std::string> ComboItems(HWND dialog, int id) { return ListLines(dialog, id, true); }
+
+inline bool IsChecked(HWND dialog, int id) { return SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+// The id of the control with the keyboard focus, 0 when none.
+inline int FocusedControl(HWND dialog) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) || info.hwndFocus == nullptr) return 0;
+    return GetDlgCtrlID(info.hwndFocus);
+}
+
+// Presses a button and returns once the program has handled what the click queued: Wine
+// delivers part of a click through the program's message queue, after BM_CLICK has returned.
+inline void Click(HWND dialog, int id) {
+    SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(dialog, &processId);
+    const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
+    if (process == nullptr) return;
+    WaitForInputIdle(process, DefaultTimeoutMs);
+    CloseHandle(process);
+}
 // Presses a button without waiting: for buttons that open a message box.
-void ClickAsync(HWND dialog, int id);
+inline void ClickAsync(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
 // Selects a list line or combo item (0-based) and notifies the dialog as the control would.
-void SelectListLine(HWND dialog, int id, int index);
-void SelectComboItem(HWND dialog, int id, int index);
-void PressKey(HWND dialog, int id, WORD key);
-void Answer(HWND box, int button);
+inline void SelectListLine(HWND dialog, int id, int index, bool combo = false) {
+    const HWND control = GetDlgItem(dialog, id);
+    SendMessageW(control, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, combo ? CBN_SELCHANGE : LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(control));
+}
+inline void SelectComboItem(HWND dialog, int id, int index) { SelectListLine(dialog, id, index, true); }
 
-std::wstring Wide(const std::string &text);   // from Windows-1252
-std::string Narrow(const std::wstring &text); // to Windows-1252
+inline void PressKey(HWND dialog, int id, WORD key) {
+    const HWND control = GetDlgItem(dialog, id);
+    PostMessageW(control, WM_KEYDOWN, key, 1);
+    PostMessageW(control, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
+}
 
-// Holds a file open with no sharing, so that nobody else can read, replace or delete it.
-class FileLock {
-  public:
-    explicit FileLock(const std::string &path);
-    ~FileLock() { Release(); }
-    FileLock(const FileLock &) = delete;
-    FileLock &operator=(const FileLock &) = delete;
-    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
-    void Release();
-
-  private:
-    HANDLE handle_ = INVALID_HANDLE_VALUE;
-};
+// Holds a file open with no sharing, so that nobody else can read, replace or delete it, until reset.
+using FileLock = std::unique_ptr<void, BOOL(WINAPI *)(HANDLE)>;
+inline FileLock HoldFile(const std::string &path) {
+    return {CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr), CloseHandle};
+}
 
 } // namespace driver

@@ -1,79 +1,32 @@
-// Tarvela end to end: the real program in a fresh folder, driven as a user would.
-#include <windows.h>
-#include <gtest/gtest.h>
-#include <chrono>
-#include "notes/periods.h"
-#include "shared/dates/names.h"
-#include "shared/util/language.h"
+// Tarvela's main dialog end to end: the real program in a fresh folder, driven as a user would.
 #include "tests/win32/program_test.h"
 
 using namespace std::chrono;
 using namespace driver;
 using notes::NoteRecord;
-using Lines = std::vector<std::string>;
 
 namespace {
 
 constexpr int LeaveSaving = 1, Leave = 2, Commit = 3, Delete = 4, NewNote = 5, AllNotes = 50,
-              TodayAndTomorrow = 51, ChosenMonth = 57, MonthCombo = 60, YearCombo = 61, WeekdayLabel = 10,
-              NoteList = 100, NoteText = 110, NoteDate = 112;
+              TodayAndTomorrow = 51, MonthCombo = 60, YearCombo = 61, NoteList = 100,
+              NoteText = 110, NoteDate = 112;
 const std::string DeleteQuestion = "\xBF"
                                    "eliminar nota seleccionada?",
                   SaveQuestion = "\xBFguardar los cambios?";
 
-NoteRecord On(sys_days when, const std::string &text = "") {
-    const year_month_day date{when};
-    return {{static_cast<uint16_t>(unsigned(date.day())), static_cast<uint16_t>(unsigned(date.month())),
-             static_cast<uint16_t>(int(date.year()))},
-            text};
-}
-
-Lines LinesOf(const std::vector<NoteRecord> &notes) {
-    Lines lines;
-    for (const NoteRecord &note : notes)
-        lines.push_back(notes::NoteListLine(note));
-    return lines;
-}
-
-class Tarvela : public ProgramTest {
+class TarvelaDialog : public Tarvela {
   protected:
-    Tarvela() : ProgramTest(TARVELA_EXE, "Mi agenda") {}
-    const sys_days today = [] {
-        SYSTEMTIME now{};
-        GetLocalTime(&now);
-        return sys_days{year{now.wYear} / now.wMonth / now.wDay};
-    }();
-    const std::string agenda = folder.dir + "agenda.dat";
-
-    void SetUp() override {
-        util::LanguageIndex = 2;
-        dates::SelectLanguage();
-    }
-
-    void WriteAgenda(const std::vector<NoteRecord> &notes) {
-        notes::NoteTable table;
-        table.notes = notes;
-        ASSERT_TRUE(notes::SaveNotes(table, agenda).ok);
-    }
-
-    std::vector<NoteRecord> ReadAgenda() {
-        notes::NoteTable table;
-        notes::LoadNotes(table, agenda);
-        return table.notes;
-    }
-
     void AddNote(const std::string &date, const std::string &text) {
         SetText(dialog, NoteDate, date);
         SetText(dialog, NoteText, text);
         Click(dialog, Commit);
     }
-
+    void AddToday(const std::string &text) { AddNote(dates::DateText(On(today).date), text); }
     void DeleteLine(int line) {
         SelectListLine(dialog, NoteList, line);
         ClickAsync(dialog, Delete);
         ExpectBox("confirmar eliminar nota", IDYES, DeleteQuestion);
     }
-
     // Leaving by button asks; a refusal keeps agenda.dat as file and the dialog open, then Yes saves.
     void RefuseThenSave(int button, int refusal, const std::string &caption, const std::string &question,
                         const std::vector<uint8_t> &file) {
@@ -83,44 +36,42 @@ class Tarvela : public ProgramTest {
         EXPECT_EQ(testing_support::ReadBytes(agenda), file);
         ClickAsync(dialog, button);
         ExpectBox(caption, IDYES, question);
+        SaveOnAceptar(false);
+    }
+    void SaveOnAceptar(bool click = true) {
+        if (click) ClickAsync(dialog, LeaveSaving);
         ExpectBox("Hecho", IDOK, "modificaciones guardadas");
         ExpectExit();
     }
-
-    void SaveOnAceptar() {
-        ClickAsync(dialog, LeaveSaving);
-        ExpectBox("Hecho", IDOK, "modificaciones guardadas");
-        ExpectExit();
-    }
-
-    Lines List() const { return ListLines(dialog, NoteList); }
 };
 
-TEST_F(Tarvela, OpensOnAllNotesWithTodayInTheEditorMovesOnWithEnterAndLeavesQuietly) {
+TEST_F(TarvelaDialog, OpensOnAllNotesWithTodayInTheEditorMovesOnWithEnterAndLeavesQuietly) {
     Start();
     const NoteRecord now = On(today);
     EXPECT_EQ(WindowText(dialog),
               "Mi agenda  (hoy: " + dates::WeekdayName(now.date) + " " + dates::DateText(now.date) + ")");
     EXPECT_TRUE(IsChecked(dialog, AllNotes));
     EXPECT_EQ(ControlText(dialog, NoteDate), dates::DateText(now.date));
-    EXPECT_EQ(ControlText(dialog, WeekdayLabel), dates::WeekdayName(now.date));
+    EXPECT_EQ(ControlText(dialog, 10), dates::WeekdayName(now.date)); // the weekday label
     EXPECT_EQ(FocusedControl(dialog), NoteDate);
     EXPECT_TRUE(List().empty());
-    EXPECT_EQ(ComboSelectionIndex(dialog, MonthCombo), now.date.month - 1);
+    EXPECT_EQ(SendDlgItemMessageW(dialog, MonthCombo, CB_GETCURSEL, 0, 0), now.date.month - 1);
     EXPECT_EQ(ComboItems(dialog, YearCombo).at(9), std::to_string(now.date.year + 9));
-    EXPECT_EQ(ComboSelectionIndex(dialog, YearCombo), 0);
+    EXPECT_EQ(SendDlgItemMessageW(dialog, YearCombo, CB_GETCURSEL, 0, 0), 0);
     // Enter in the date field moves on to the note, where it starts a new line.
     PressKey(dialog, NoteDate, VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return FocusedControl(dialog) == NoteText; }, 3000));
     PressKey(dialog, NoteText, VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return ControlText(dialog, NoteText) == "\r\n"; }, 3000));
 
+    ExpectAbout("Respecto Tarvela...");
     ClickAsync(dialog, Leave); // nothing changed: no question
     ExpectExit();
     EXPECT_FALSE(std::filesystem::exists(agenda));
 }
 
-TEST_F(Tarvela, StartupModeShowsOnlyWhenSomethingIsDueAndNeverDropsChanges) {
+// Each button selects its period (what a period selects is proved by the unit tests).
+TEST_F(TarvelaDialog, StartupModeShowsOnlyWhenSomethingIsDueEachButtonListsItsPeriodNoChangeIsDropped) {
     WriteAgenda({On(today + days{10}, "later")});
     Launch("1");
     bool shown = false;
@@ -128,64 +79,49 @@ TEST_F(Tarvela, StartupModeShowsOnlyWhenSomethingIsDueAndNeverDropsChanges) {
     ExpectExit();
     EXPECT_FALSE(shown) << "start-up mode with nothing due must end unseen";
 
-    const std::vector<NoteRecord> notes = {On(today + days{1}, "tomorrow"), On(today + days{10}, "later")};
-    WriteAgenda(notes);
+    const year_month_day now{today};
+    const sys_days monday = today - days{weekday{today}.iso_encoding() - 1};
+    notes::NoteTable table;
+    for (const sys_days day : {today - days{1}, today, today + days{1}, monday + days{7}, monday + days{13},
+                               sys_days{(now.year() / now.month() + months{1}) / 1},
+                               sys_days{(now.year() + years{2}) / March / 15}})
+        table.notes.push_back(On(day, "nota"));
+    WriteAgenda(table.notes);
     Start("1");
     EXPECT_TRUE(IsChecked(dialog, TodayAndTomorrow) && !IsChecked(dialog, AllNotes));
-    EXPECT_EQ(List(), LinesOf({notes[0]}));
-    Click(dialog, AllNotes);
-    EXPECT_EQ(List(), LinesOf(notes));
-
-    // Nothing is due once tomorrow's note is deleted; choosing the period again must not
-    // end the program and lose that change.
+    EXPECT_EQ(List(), LinesOf({table.notes[1], table.notes[2]}));
+    const notes::PeriodDates when{On(today).date, On(today + days{1}).date, 3,
+                                  static_cast<uint16_t>(int(now.year()) + 2)};
+    SelectComboItem(dialog, MonthCombo, 2); // March, two years on: counts only once "Mes" is checked
+    SelectComboItem(dialog, YearCombo, 2);
+    for (const int button : {52, 53, 55, 56, 50, 51, 57}) {
+        Click(dialog, button);
+        notes::NoteSet listed;
+        notes::SelectPeriod(table, button < 54 ? button - 50 : button - 51, when, listed);
+        std::vector<NoteRecord> expected;
+        for (size_t slot = 1; slot <= table.notes.size(); ++slot)
+            if (listed.test(slot)) expected.push_back(table.notes[slot - 1]);
+        EXPECT_EQ(List(), LinesOf(expected)) << "period button " << button;
+    }
+    SelectComboItem(dialog, MonthCombo, 3); // "Mes" follows the month chosen
+    EXPECT_TRUE(List().empty());
+    // Nothing is due once today's and tomorrow's notes are deleted; choosing the period again must
+    // not end the program and lose that change.
+    Click(dialog, TodayAndTomorrow);
+    DeleteLine(0);
     DeleteLine(0);
     Click(dialog, TodayAndTomorrow);
     EXPECT_TRUE(program->Running());
     ClickAsync(dialog, Leave);
     ExpectBox("notas modificadas", IDNO, SaveQuestion);
     ExpectExit();
-    EXPECT_EQ(ReadAgenda().size(), 2u);
+    EXPECT_EQ(testing_support::ReadBytes(agenda), FileOf(table.notes));
 }
 
-// Each button selects its period (the selections themselves are proved by the unit tests).
-TEST_F(Tarvela, EachPeriodButtonListsItsPeriod) {
-    const year_month_day now{today};
-    const sys_days monday = today - days{weekday{today}.iso_encoding() - 1};
-    const std::vector<NoteRecord> notes = {
-        On(today - days{1}, "ayer"),
-        On(today, "hoy"),
-        On(today + days{1}, "tomorrow"),
-        On(monday + days{7}, "lunes que viene"),
-        On(monday + days{13}, "domingo"),
-        On(sys_days{(now.year() / now.month() + months{1}) / 1}, "mes"),
-        On(sys_days{(now.year() + years{2}) / March / 15}, "marzo"),
-    };
-    WriteAgenda(notes);
-    Start();
-    notes::NoteTable table;
-    table.notes = notes;
-    const notes::PeriodDates when{On(today).date, On(today + days{1}).date, 3,
-                                  static_cast<uint16_t>(int(now.year()) + 2)};
-    SelectComboItem(dialog, MonthCombo, 2); // March, two years on: counts only once "Mes" is checked
-    SelectComboItem(dialog, YearCombo, 2);
-    for (const int button : {51, 52, 53, 55, 56, 57, 50}) {
-        SCOPED_TRACE("period button " + std::to_string(button));
-        Click(dialog, button);
-        notes::NoteSet shown;
-        notes::SelectPeriod(table, button < 54 ? button - 50 : button - 51, when, shown);
-        std::vector<NoteRecord> expected;
-        for (size_t slot = 1; slot <= notes.size(); ++slot)
-            if (shown.test(slot)) expected.push_back(notes[slot - 1]);
-        EXPECT_EQ(List(), LinesOf(expected));
-    }
-    Click(dialog, ChosenMonth);
-    SelectComboItem(dialog, MonthCombo, 3);
-    EXPECT_TRUE(List().empty());
-}
-
-TEST_F(Tarvela, CommitsNewAndEditedNotesAndSavesOnAceptar) {
+TEST_F(TarvelaDialog, CommitsNewAndEditedNotesDeleteAsksAndLeavingAsksToSave) {
     const std::vector<NoteRecord> stored = {On(today, "primera"), On(today + days{2}, "tercera")};
     WriteAgenda(stored);
+    const auto original = testing_support::ReadBytes(agenda);
     Start();
     const NoteRecord added = On(today + days{1}, "Llamar a \xCD\xF1igo");
     AddNote(dates::DateText(added.date), added.text);
@@ -202,69 +138,56 @@ TEST_F(Tarvela, CommitsNewAndEditedNotesAndSavesOnAceptar) {
     SetText(dialog, NoteDate, dates::DateText(edited.date));
     Click(dialog, Commit);
     EXPECT_EQ(List()[0], notes::NoteListLine(edited));
-
     AddNote(dates::DateText(added.date), ""); // an empty new note stores nothing
     EXPECT_EQ(List().size(), 3u);
-    SaveOnAceptar();
-    EXPECT_EQ(LinesOf(ReadAgenda()), LinesOf({edited, added, stored[1]}));
-}
 
-TEST_F(Tarvela, DeleteAsksAndLeavingAsksToSave) {
-    const std::vector<NoteRecord> notes = {On(today, "uno"), On(today, "dos"), On(today, "tres")};
-    WriteAgenda(notes);
-    const auto original = testing_support::ReadBytes(agenda);
-    Start();
     SelectListLine(dialog, NoteList, 1);
     ClickAsync(dialog, Delete);
     ExpectBox("confirmar eliminar nota", IDNO, DeleteQuestion);
     EXPECT_EQ(List().size(), 3u);
-    DeleteLine(1);
-    EXPECT_EQ(List(), LinesOf({notes[0], notes[2]}));
+    DeleteLine(2);
+    EXPECT_EQ(List(), LinesOf({edited, added}));
     Click(dialog, NewNote); // with a new note in the editor "&elimina" does nothing
     ClickAsync(dialog, Delete);
     EXPECT_TRUE(NoBoxWithin(500));
-
     // (No, leaving unsaved, is shown by the start-up mode test)
     RefuseThenSave(Leave, IDCANCEL, "notas modificadas", SaveQuestion, original);
-    EXPECT_EQ(LinesOf(ReadAgenda()), LinesOf({notes[0], notes[2]}));
+    EXPECT_EQ(testing_support::ReadBytes(agenda), FileOf({edited, added}));
     EXPECT_EQ(testing_support::ReadBytes(agenda + ".bak"), original);
 }
 
-TEST_F(Tarvela, ASaveAsksBeforeReplacingWhatAnotherInstanceSavedMeanwhile) {
+TEST_F(TarvelaDialog, ASaveAsksBeforeReplacingWhatAnotherInstanceSavedMeanwhile) {
     WriteAgenda({On(today, "vieja")});
     Start(); // the first instance stays open while a second one saves
     auto first = std::move(program);
     const HWND firstDialog = dialog;
     Start();
-    AddNote(dates::DateText(On(today).date), "segunda");
+    AddToday("segunda");
     SaveOnAceptar();
     const auto second = testing_support::ReadBytes(agenda);
     program = std::move(first);
     dialog = firstDialog;
-    AddNote(dates::DateText(On(today).date), "primera");
+    AddToday("primera");
     const std::string question =
         "Otro programa ha cambiado agenda.dat desde que se abri\xF3.\n\xBFReemplazarlo "
         "por las notas que se ven aqu\xED?";
     RefuseThenSave(LeaveSaving, IDNO, "agenda.dat ha cambiado", question, second);
-    EXPECT_EQ(LinesOf(ReadAgenda()), LinesOf({On(today, "vieja"), On(today, "primera")}));
+    EXPECT_EQ(testing_support::ReadBytes(agenda), FileOf({On(today, "vieja"), On(today, "primera")}));
 }
 
-TEST_F(Tarvela, AnUnreadableAgendaIsReportedAndAFailedSaveKeepsEveryChange) {
+TEST_F(TarvelaDialog, AnUnreadableAgendaIsReportedAndAFailedSaveKeepsEveryChange) {
     WriteAgenda({On(today, "vieja")});
     const auto original = testing_support::ReadBytes(agenda);
-    auto lock = std::make_unique<FileLock>(agenda);
+    auto lock = HoldFile(agenda);
     Launch();
     EXPECT_EQ(ExpectBox("No se puede leer agenda.dat", IDOK)
                   .rfind("agenda.dat existe pero no se ha podido leer:\n", 0),
               0u);
     FindMainDialog();
     EXPECT_TRUE(List().empty());
-    AddNote(dates::DateText(On(today).date), "nueva");
+    AddToday("nueva");
     const std::string question =
         "agenda.dat no se pudo leer al empezar.\n\xBFReemplazarlo por las notas que hay ahora en la agenda?";
-    ClickAsync(dialog, LeaveSaving);
-    ExpectBox("Reemplazar agenda.dat", IDNO, question);
-    EXPECT_TRUE(NoBoxWithin(300));
     ClickAsync(dialog, LeaveSaving); // still locked: the save fails, says why, and nothing is lost
     ExpectBox("Reemplazar agenda.dat", IDYES, question);
     EXPECT_EQ(
@@ -273,15 +196,11 @@ TEST_F(Tarvela, AnUnreadableAgendaIsReportedAndAFailedSaveKeepsEveryChange) {
     EXPECT_TRUE(NoBoxWithin(500)) << "no success message after a failed save";
     EXPECT_EQ(List().size(), 1u);
     lock.reset();
-    EXPECT_EQ(testing_support::ReadBytes(agenda), original);
-    ClickAsync(dialog, LeaveSaving);
-    ExpectBox("Reemplazar agenda.dat", IDYES, question);
-    ExpectBox("Hecho", IDOK, "modificaciones guardadas");
-    ExpectExit();
-    EXPECT_EQ(LinesOf(ReadAgenda()), LinesOf({On(today, "nueva")}));
+    RefuseThenSave(LeaveSaving, IDNO, "Reemplazar agenda.dat", question, original);
+    EXPECT_EQ(testing_support::ReadBytes(agenda), FileOf({On(today, "nueva")}));
 }
 
-TEST_F(Tarvela, NotesBeyondTheTableAreKeptAndAFullAgendaRefusesANewNote) {
+TEST_F(TarvelaDialog, NotesBeyondTheTableAreKeptAndAFullAgendaRefusesANewNote) {
     const auto original = testing_support::WriteNoise(agenda, 300 * notes::NoteRecordSize);
     Launch();
     ExpectBox(

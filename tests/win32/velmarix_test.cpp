@@ -1,51 +1,36 @@
 // Velmarix end to end: the real program in a fresh folder, driven as a user would.
-#include <windows.h>
-#include <gtest/gtest.h>
 #include "longterm/record_store.h"
 #include "tests/win32/program_test.h"
 
 using namespace driver;
 using longterm::YearMonthRecord;
-using Lines = std::vector<std::string>;
 
 namespace {
 
 constexpr int LeaveSaving = 1, Leave = 2, Store = 3, NewRecord = 5, Delete = 6, RecordList = 100,
               YearField = 111, MonthField = 112, NoteField = 113;
+const std::string SaveQuestion = "\xBFguardarlos?";
 
 class Velmarix : public ProgramTest {
   protected:
     Velmarix() : ProgramTest(VELMARIX_EXE, "Agenda por a\xF1os") {}
     const std::string file = folder.dir + "lonyrs.dat";
 
-    void WriteRecords(const std::vector<YearMonthRecord> &records) {
-        longterm::RecordTable table;
-        table.records = records;
-        table.boundName = file;
-        ASSERT_TRUE(longterm::SaveRecords(table).ok);
-    }
-
     // What a save of these records writes, byte for byte.
     static std::vector<uint8_t> FileOf(const std::vector<YearMonthRecord> &records) {
-        std::vector<uint8_t> bytes;
-        for (const YearMonthRecord &record : records) {
-            const auto encoded = longterm::EncodeRecord(record);
-            bytes.insert(bytes.end(), encoded.begin(), encoded.end());
-        }
-        return bytes;
+        longterm::RecordTable table;
+        table.records = records;
+        return longterm::EncodeLongTermFile(table);
     }
-
     void Fill(const std::string &year, const std::string &month, const std::string &note) {
         SetText(dialog, YearField, year);
         SetText(dialog, MonthField, month);
         SetText(dialog, NoteField, note);
     }
-
     bool FieldsEmpty() {
         return ControlText(dialog, YearField).empty() && ControlText(dialog, MonthField).empty() &&
                ControlText(dialog, NoteField).empty();
     }
-
     Lines List() const { return ListLines(dialog, RecordList); }
 };
 
@@ -70,9 +55,9 @@ TEST_F(Velmarix, StoresWhatIsTypedAsNumbersAndSavesOnAceptar) {
 
     // A selected record shows its plain month and is replaced in place.
     SelectListLine(dialog, RecordList, 2);
-    EXPECT_EQ(ControlText(dialog, YearField), "2020");
-    EXPECT_EQ(ControlText(dialog, MonthField), "7");
-    EXPECT_EQ(ControlText(dialog, NoteField), "a\xF1o con blancos");
+    EXPECT_EQ(ControlText(dialog, YearField) + "|" + ControlText(dialog, MonthField) + "|" +
+                  ControlText(dialog, NoteField),
+              "2020|7|a\xF1o con blancos");
     SelectListLine(dialog, RecordList, 1);
     Fill("2031", "12", "cambiada");
     Click(dialog, Store);
@@ -85,75 +70,46 @@ TEST_F(Velmarix, StoresWhatIsTypedAsNumbersAndSavesOnAceptar) {
 }
 
 TEST_F(Velmarix, DeleteAsksOnlyForASelectedRecordAndLeavingAsksToSave) {
-    WriteRecords({{2030, 1, "uno"}, {2031, 2, "dos"}, {2032, 3, "tres"}});
-    const auto original = testing_support::ReadBytes(file);
+    const std::vector<YearMonthRecord> records = {{2030, 1, "uno"}, {2031, 2, "dos"}, {2032, 3, "tres"}};
+    testing_support::WriteBytes(file, FileOf(records));
     Start();
     ClickAsync(dialog, Delete); // nothing selected: nothing asked, nothing deleted
     EXPECT_TRUE(NoBoxWithin(500));
-    SelectListLine(dialog, RecordList, 1);
-    ClickAsync(dialog, Delete);
-    ExpectBox("confirmar eliminar", IDNO,
-              "\xBF"
-              "eliminar el registro?");
-    SelectListLine(dialog, RecordList, 1);
-    ClickAsync(dialog, Delete);
-    ExpectBox("confirmar eliminar", IDYES);
+    for (const int answer : {IDNO, IDYES}) {
+        SelectListLine(dialog, RecordList, 1);
+        ClickAsync(dialog, Delete);
+        ExpectBox("confirmar eliminar", answer, "\xBF" "eliminar el registro?");
+    }
     EXPECT_EQ(List(), Lines({"2030 uno", "2032 tres"}));
     EXPECT_TRUE(FieldsEmpty());
     ClickAsync(dialog, Delete); // back to a new record: "X" does nothing again
     EXPECT_TRUE(NoBoxWithin(300));
     EXPECT_EQ(List().size(), 2u);
-
-    const std::string question = "\xBFguardarlos?";
-    ClickAsync(dialog, Leave);
-    ExpectBox("cambios en los registros", IDCANCEL, question);
-    EXPECT_TRUE(NoBoxWithin(300));
-    ClickAsync(dialog, Leave);
-    ExpectBox("cambios en los registros", IDNO, question);
+    for (const int answer : {IDCANCEL, IDNO}) { // Cancel stays, No leaves without saving
+        ClickAsync(dialog, Leave);
+        ExpectBox("cambios en los registros", answer, SaveQuestion);
+    }
     ExpectExit();
-    EXPECT_EQ(testing_support::ReadBytes(file), original);
+    EXPECT_EQ(testing_support::ReadBytes(file), FileOf(records));
 
     Start();
     Click(dialog, NewRecord);
     Fill("2040", "4", "cuatro");
     Click(dialog, Store);
-    ClickAsync(dialog, Leave);
-    ExpectBox("cambios en los registros", IDYES, question);
+    for (const bool locked : {true, false}) { // a failed save says why and keeps the dialog and the records
+        const auto lock = locked ? HoldFile(file) : FileLock(nullptr, CloseHandle);
+        ClickAsync(dialog, Leave);
+        ExpectBox("cambios en los registros", IDYES, SaveQuestion);
+        EXPECT_TRUE(!locked || (ExpectBox("Error al guardar", IDOK).rfind("No se han podido guardar los registros",
+                                                                          0) == 0 &&
+                                NoBoxWithin(500) && List().size() == 4));
+    }
     ExpectExit();
-    EXPECT_EQ(testing_support::ReadBytes(file),
-              FileOf({{2030, 1, "uno"}, {2031, 2, "dos"}, {2032, 3, "tres"}, {2040, 4, "cuatro"}}));
+    EXPECT_EQ(testing_support::ReadBytes(file), FileOf({records[0], records[1], records[2], {2040, 4, "cuatro"}}));
     Start();
+    ExpectAbout("Respecto Velmarix...");
     ClickAsync(dialog, Leave); // nothing changed: no question
     ExpectExit();
-}
-
-TEST_F(Velmarix, AnUnreadableFileIsReportedAndAFailedSaveKeepsEverything) {
-    WriteRecords({{2030, 1, "guardado"}});
-    const auto original = testing_support::ReadBytes(file);
-    auto lock = std::make_unique<FileLock>(file);
-    Launch();
-    ExpectBox("No se puede leer lonyrs.dat", IDOK);
-    FindMainDialog();
-    EXPECT_TRUE(List().empty());
-    lock.reset();
-    Fill("2031", "2", "nuevo");
-    Click(dialog, Store);
-
-    lock = std::make_unique<FileLock>(file);
-    ClickAsync(dialog, Leave);
-    ExpectBox("cambios en los registros", IDYES);
-    ExpectBox("Reemplazar lonyrs.dat", IDYES);
-    EXPECT_EQ(ExpectBox("Error al guardar", IDOK)
-                  .rfind("No se han podido guardar los registros en lonyrs.dat:\n", 0),
-              0u);
-    EXPECT_TRUE(NoBoxWithin(500));
-    EXPECT_EQ(List(), Lines({"2031 nuevo"}));
-    lock.reset();
-    EXPECT_EQ(testing_support::ReadBytes(file), original);
-    ClickAsync(dialog, LeaveSaving);
-    ExpectBox("Reemplazar lonyrs.dat", IDYES);
-    ExpectExit();
-    EXPECT_EQ(testing_support::ReadBytes(file), FileOf({{2031, 2, "nuevo"}}));
 }
 
 } // namespace
