@@ -118,6 +118,39 @@ Command CommandNamed(std::string_view name) {
     return Command::None;
 }
 
+// The value of --dir, --out or --today.
+std::string ReadOptionValue(std::string_view option, const std::string &value, Arguments &args) {
+    if (option == "--dir") args.dir = value;
+    if (option == "--out") args.out = value;
+    if (option == "--today") {
+        if (!ReadToday(value, args.today)) return "bad date '" + value + "' (DD/MM/YYYY)";
+        args.todayGiven = true;
+    }
+    return "";
+}
+
+// What is wrong with the command and options given together, or "".
+std::string CombinationError(const Arguments &args) {
+    if (args.command == Command::None) return "no command given (see agenda --help)";
+    if (args.command == Command::Export && args.format == Format::None) return "export needs --ics or --csv";
+    if (args.command != Command::Export && (args.format != Format::None || !args.out.empty()))
+        return "--ics, --csv and --out are for export";
+    if (NamesDataFile(args.out)) return "--out may not name a data file (" + args.out + ")";
+    return "";
+}
+
+// A word that is not an option: the command, then at most one operand.
+std::string ReadCommandOrOperand(const std::string &word, bool &operandRead, Arguments &args) {
+    if (args.command == Command::None) {
+        args.command = CommandNamed(word);
+        return args.command == Command::None ? "unknown command '" + word + "' (see agenda --help)" : "";
+    }
+    if (operandRead || args.command == Command::Due || args.command == Command::Export)
+        return "unexpected operand '" + word + "'";
+    operandRead = true;
+    return ReadOperand(word, args);
+}
+
 } // namespace
 
 std::string ParseArguments(std::span<const std::string> words, Arguments &args) {
@@ -129,32 +162,16 @@ std::string ParseArguments(std::span<const std::string> words, Arguments &args) 
             args.help = true;
         } else if (word == "--dir" || word == "--today" || word == "--out") {
             if (!valueFollows) return word + " needs a value";
-            const std::string &value = words[++i];
-            if (word == "--dir") args.dir = value;
-            if (word == "--out") args.out = value;
-            if (word == "--today" && !ReadToday(value, args.today)) return "bad date '" + value + "' (DD/MM/YYYY)";
-            args.todayGiven = args.todayGiven || word == "--today";
+            if (std::string error = ReadOptionValue(word, words[++i], args); !error.empty()) return error;
         } else if (word == "--ics" || word == "--csv") {
             args.format = word == "--ics" ? Format::ICalendar : Format::Csv;
         } else if (word.starts_with("--")) {
             return "unknown option '" + word + "'";
-        } else if (args.command == Command::None) {
-            args.command = CommandNamed(word);
-            if (args.command == Command::None) return "unknown command '" + word + "' (see agenda --help)";
-        } else if (operandRead || args.command == Command::Due || args.command == Command::Export) {
-            return "unexpected operand '" + word + "'";
-        } else {
-            operandRead = true;
-            if (std::string error = ReadOperand(word, args); !error.empty()) return error;
+        } else if (std::string error = ReadCommandOrOperand(word, operandRead, args); !error.empty()) {
+            return error;
         }
     }
-    if (args.help) return "";
-    if (args.command == Command::None) return "no command given (see agenda --help)";
-    if (args.command == Command::Export && args.format == Format::None) return "export needs --ics or --csv";
-    if (args.command != Command::Export && (args.format != Format::None || !args.out.empty()))
-        return "--ics, --csv and --out are for export";
-    if (NamesDataFile(args.out)) return "--out may not name a data file (" + args.out + ")";
-    return "";
+    return args.help ? "" : CombinationError(args);
 }
 
 std::string_view HelpText(Command command) {

@@ -67,7 +67,8 @@ void PrintLine(std::string_view line) {
         if (line[i] == '\r' && i + 1 < line.size() && line[i + 1] == '\n') ++i;
     }
     const std::string text = ConsoleText(flat) + "\n";
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    // main tells a failed write to standard output, from its error flag.
+    static_cast<void>(std::fwrite(text.data(), 1, text.size(), stdout));
 }
 
 // Prints the list line of each note of period, table after table; returns how many.
@@ -96,7 +97,7 @@ void PrintRecords(const std::vector<longterm::YearMonthRecord> &records, const A
 bool WriteExport(const std::string &bytes, const std::string &out) {
     if (out.empty()) { // main tells a failed write to standard output
         UseBinaryStandardOutput();
-        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+        static_cast<void>(std::fwrite(bytes.data(), 1, bytes.size(), stdout));
         return true;
     }
     // WriteFileSafely writes FILE.tmp and renames it: a failed export leaves no part of a file.
@@ -120,7 +121,8 @@ bool Export(const Arguments &args, const std::vector<notes::NoteTable> &tables,
 } // namespace
 
 void ReportError(const std::string &message) {
-    std::fprintf(stderr, "agenda: %s\n", ConsoleMessage(message).c_str());
+    // Nowhere left to report a failed write of an error message.
+    static_cast<void>(std::fprintf(stderr, "agenda: %s\n", ConsoleMessage(message).c_str()));
 }
 
 int RunCommand(const Arguments &args, const dates::CalendarDate &today, std::string_view stamp) {

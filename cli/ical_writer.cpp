@@ -67,8 +67,9 @@ struct CalendarWriter {
         std::string key = std::string(kind) + date;
         key.append(1, '\0').append(text);
         char uid[80];
-        std::snprintf(uid, sizeof uid, "UID:%s-%s-%016llx-%d@tarvela", date, kind,
-                      static_cast<unsigned long long>(Fnv1a(key)), ++seen[key]);
+        // The date, a short kind, 16 hex digits and a count: far below 80, never cut short.
+        static_cast<void>(std::snprintf(uid, sizeof uid, "UID:%s-%s-%016llx-%d@tarvela", date, kind,
+                                        static_cast<unsigned long long>(Fnv1a(key)), ++seen[key]));
         std::string &out = file.bytes;
         AppendLine(out, std::string("BEGIN:").append(component));
         AppendLine(out, uid);
@@ -86,7 +87,8 @@ struct CalendarWriter {
             return;
         }
         char date[16];
-        std::snprintf(date, sizeof date, "%04u%02u%02u", unsigned{year}, unsigned{month}, unsigned{day});
+        static_cast<void>(std::snprintf(date, sizeof date, "%04u%02u%02u", unsigned{year}, unsigned{month},
+                                        unsigned{day})); // 8 digits for a calendar date
         Add(component, kind, date, text);
     }
 };

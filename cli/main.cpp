@@ -25,7 +25,9 @@ std::string ClockStamp() {
     const std::time_t now = std::time(nullptr);
     const std::tm *utc = std::gmtime(&now);
     char stamp[32] = "19700101T000000Z";
-    if (utc != nullptr) std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", utc);
+    // The buffer holds any year of four digits; a longer one keeps the 1970 stamp.
+    if (utc == nullptr || std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", utc) == 0)
+        return "19700101T000000Z";
     return stamp;
 }
 
@@ -45,7 +47,7 @@ int main(int argc, char **argv) {
     int status = 0;
     if (args.help) {
         const std::string_view help = cli::HelpText(args.command);
-        std::fwrite(help.data(), 1, help.size(), stdout);
+        static_cast<void>(std::fwrite(help.data(), 1, help.size(), stdout)); // checked below
     } else {
         status = cli::RunCommand(args, args.todayGiven ? args.today : ClockToday(), ClockStamp());
     }

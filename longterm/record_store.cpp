@@ -110,7 +110,7 @@ std::string RecordListLine(const YearMonthRecord &record) {
     char start[8];
     char *end = std::to_chars(start, start + 5, record.year).ptr;
     *end++ = ' ';
-    const size_t length = static_cast<size_t>(end - start);
+    const auto length = static_cast<size_t>(end - start);
     std::string line;
     line.reserve(std::min(length + record.note.size(), MaxListLine));
     line.append(start, length).append(record.note, 0, MaxListLine - length);

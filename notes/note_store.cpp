@@ -51,7 +51,8 @@ bool IsCalendarDay(const dates::CalendarDate &date) {
 // walk from first to last with NextDay selects, in one pass over the table.
 NoteSet SelectSpan(const NoteTable &table, const dates::CalendarDate &first,
                    const dates::CalendarDate &last) {
-    const uint64_t from = DateKey(first), to = DateKey(last);
+    const uint64_t from = DateKey(first);
+    const uint64_t to = DateKey(last);
     NoteSet set;
     for (size_t i = 0; i < table.notes.size(); ++i) {
         const dates::CalendarDate &date = table.notes[i].date;

@@ -10,7 +10,7 @@ struct LineReader {
     const std::vector<uint8_t> &bytes;
     size_t at = 0;
 
-    bool ToolFollows() const { return at < bytes.size() && bytes[at] != CtrlZ; }
+    [[nodiscard]] bool ToolFollows() const { return at < bytes.size() && bytes[at] != CtrlZ; }
 
     std::string ReadLine() {
         std::string line;

@@ -96,6 +96,8 @@ bool HandleToolCommand(uint16_t number) {
     return true;
 }
 
+// A copy of the entry, as the launch may pump messages that reload the tools list it came from.
+// NOLINTNEXTLINE(performance-unnecessary-value-param)
 void RunTool(ToolEntry tool) {
     uint16_t result = 0;
     {

@@ -11,7 +11,9 @@ packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 g++-mingw-w64-i6
           # agenda's test reads its iCalendar export back with a real parser
           python3-icalendar
           # fuzzing (clang with libFuzzer, llvm-symbolizer for the reports) and the core's benchmarks
-          clang libclang-rt-14-dev llvm libbenchmark-dev)
+          clang libclang-rt-14-dev llvm libbenchmark-dev
+          # the code checks (scripts/tidy.sh)
+          clang-tidy)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -93,7 +93,7 @@ bool TextToInteger(std::string_view text, int32_t &value) {
     }
 
     // Negate in unsigned arithmetic so that -2147483648 and "-$80000000" do not overflow.
-    uint32_t bits = static_cast<uint32_t>(magnitude);
+    auto bits = static_cast<uint32_t>(magnitude);
     if (negative) {
         bits = 0u - bits;
     }

@@ -44,7 +44,7 @@ uint16_t DayOfWeek(const CalendarDate &date) {
     // kept in 32 bits: at most about 24 million days, far below overflow.
     uint32_t total = 0;
     if (date.year > kFirstYear) {
-        const uint32_t years = static_cast<uint32_t>(date.year - kFirstYear);
+        const auto years = static_cast<uint32_t>(date.year - kFirstYear);
         total = 365 * years + 1 + (years - 1) / 4;
     }
     // The months before date.month in its year, at most the twelve of the year.

@@ -22,7 +22,8 @@ bool Agreed(const std::string &caption, const std::string &text, uint16_t flags)
 // Asks before a file that could not be read at start-up, or that another program changed since
 // onDisk was taken, is replaced. True when the save may go ahead.
 bool ReplacingAgreed(const DataFileWords &words, bool unreadableAtStart, const FileSnapshot &onDisk) {
-    const std::string file(words.file), records(words.records);
+    const std::string file(words.file);
+    const std::string records(words.records);
     if (unreadableAtStart)
         return Agreed("Reemplazar " + file,
                       file + " no se pudo leer al empezar.\n¿Reemplazarlo por " + records +
@@ -39,7 +40,8 @@ bool ReplacingAgreed(const DataFileWords &words, bool unreadableAtStart, const F
 
 bool SaveDataFile(const DataFileWords &words, bool &unreadableAtStart, FileSnapshot &onDisk,
                   const std::vector<uint8_t> &bytes) {
-    const std::string file(words.file), records(words.records);
+    const std::string file(words.file);
+    const std::string records(words.records);
     if (!ReplacingAgreed(words, unreadableAtStart, onDisk)) return false;
     const WriteResult saved = WriteFileSafely(file, bytes, OldFile::KeepAsBackup);
     if (!saved.ok) {

@@ -25,6 +25,11 @@ namespace {
 // Closes the handle when the scope ends, whichever way it ends.
 struct HandleCloser {
     HANDLE handle;
+    explicit HandleCloser(HANDLE opened) : handle(opened) {}
+    HandleCloser(const HandleCloser &) = delete; // a copy would close the handle twice
+    HandleCloser &operator=(const HandleCloser &) = delete;
+    HandleCloser(HandleCloser &&) = delete;
+    HandleCloser &operator=(HandleCloser &&) = delete;
     ~HandleCloser() {
         if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
     }

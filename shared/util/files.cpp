@@ -63,7 +63,8 @@ std::string ProgramBaseName() {
 std::string FileYearText(std::string_view path) {
     WIN32_FIND_DATAA entry;
     FILETIME local;
-    WORD date = 0, time = 0;
+    WORD date = 0;
+    WORD time = 0;
     if (!FindEntry(path, Archive, entry) || !FileTimeToLocalFileTime(&entry.ftLastWriteTime, &local) ||
         !FileTimeToDosDateTime(&local, &date, &time))
         return {};

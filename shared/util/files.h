@@ -11,7 +11,8 @@
 namespace util {
 
 struct TextFileCloser {
-    void operator()(std::FILE *stream) const { std::fclose(stream); }
+    // A deleter has no one to report a failed close to.
+    void operator()(std::FILE *stream) const { static_cast<void>(std::fclose(stream)); }
 };
 // A text file read or written line by line (text mode: CR LF on disk); closes itself.
 using TextFile = std::unique_ptr<std::FILE, TextFileCloser>;

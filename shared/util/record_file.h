@@ -20,10 +20,10 @@ struct RecordSplit {
     size_t heldBackBytes = 0; // the whole records after them
     size_t trailingBytes = 0; // the short last piece
 
-    std::span<const uint8_t> Record(size_t index) const { // index 0 .. kept - 1
+    [[nodiscard]] std::span<const uint8_t> Record(size_t index) const { // index 0 .. kept - 1
         return bytes.subspan(index * recordSize, recordSize);
     }
-    std::span<const uint8_t> HeldBack() const { return bytes.subspan(kept * recordSize, heldBackBytes); }
+    [[nodiscard]] std::span<const uint8_t> HeldBack() const { return bytes.subspan(kept * recordSize, heldBackBytes); }
 };
 
 RecordSplit SplitRecords(std::span<const uint8_t> bytes, size_t recordSize, size_t maxRecords);
