@@ -36,7 +36,7 @@ bool EditingExistingRecord() {
 }
 
 void FillRecordList(HWND dialog) {
-    std::vector<std::string> lines;
+    std::vector<util::ShortText> lines;
     lines.reserve(state.table.records.size());
     for (const YearMonthRecord &record : state.table.records) lines.push_back(RecordListLine(record));
     ListFill(dialog, IDC_RECORD_LIST, lines);

@@ -1,6 +1,5 @@
 #include "longterm/record_store.h"
 
-#include <algorithm>
 #include <charconv>
 
 #include "shared/util/record_file.h"
@@ -13,7 +12,6 @@ constexpr size_t YearOffset = 0;
 constexpr size_t MonthOffset = 2;
 constexpr size_t NoteOffset = 4;
 constexpr size_t MaxNoteText = 255;
-constexpr size_t MaxListLine = 255; // what a short string holds, and so what the list shows
 
 // The low 16 bits, as the file keeps them (65537 -> 1, -1 -> 65535).
 uint16_t Low16(int32_t value) { return static_cast<uint16_t>(static_cast<uint32_t>(value) & 0xFFFFu); }
@@ -37,7 +35,7 @@ YearMonthRecord DecodeRecord(std::span<const uint8_t> bytes) {
     YearMonthRecord record;
     record.year = util::GetU16(bytes, YearOffset);
     record.month = util::GetU16(bytes, MonthOffset);
-    record.note = util::GetShortString(bytes, NoteOffset, MaxNoteText);
+    record.note.assign(util::GetShortString(bytes, NoteOffset, MaxNoteText));
     return record;
 }
 
@@ -105,15 +103,12 @@ void DeleteRecord(RecordTable &table, uint16_t slot) {
     table.Modified = true;
 }
 
-std::string RecordListLine(const YearMonthRecord &record) {
-    // The year and its blank first, on the stack; then one allocation for the line.
+util::ShortText RecordListLine(const YearMonthRecord &record) {
     char start[8];
     char *end = std::to_chars(start, start + 5, record.year).ptr;
     *end++ = ' ';
-    const auto length = static_cast<size_t>(end - start);
-    std::string line;
-    line.reserve(std::min(length + record.note.size(), MaxListLine));
-    line.append(start, length).append(record.note, 0, MaxListLine - length);
+    util::ShortText line(std::string_view(start, static_cast<size_t>(end - start)));
+    line.append(record.note); // cut at 255 characters, as the list shows it
     return line;
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 #include "shared/util/file_io.h"
+#include "shared/util/short_text.h"
 
 namespace longterm {
 
@@ -62,6 +63,6 @@ StoreResult StoreRecord(RecordTable &table, uint16_t slot, int32_t year, int32_t
 void DeleteRecord(RecordTable &table, uint16_t slot);
 
 // "2026 Renovar el pasaporte": the year's decimal text, a blank and the note, cut to 255.
-std::string RecordListLine(const YearMonthRecord &record);
+util::ShortText RecordListLine(const YearMonthRecord &record);
 
 } // namespace longterm

@@ -75,7 +75,7 @@ NoteRecord DecodeNote(std::span<const uint8_t> bytes) {
     note.date.day = util::GetU16(bytes, DayOffset);
     note.date.month = util::GetU16(bytes, MonthOffset);
     note.date.year = util::GetU16(bytes, YearOffset);
-    note.text = util::GetShortString(bytes, TextOffset, MaxNoteText);
+    note.text.assign(util::GetShortString(bytes, TextOffset, MaxNoteText));
     return note;
 }
 

@@ -52,7 +52,7 @@ void FocusControl(HWND dialog, int id) { SetFocus(ControlHandle(dialog, id)); }
 
 void FillNoteList(HWND dialog) {
     state.ListMap.clear();
-    std::vector<std::string> lines;
+    std::vector<util::ShortText> lines;
     lines.reserve(state.ShownSet.count());
     for (int slot = 1; slot <= NoteCount(state.table); ++slot) {
         if (!state.ShownSet.test(static_cast<size_t>(slot))) continue;

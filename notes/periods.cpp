@@ -27,15 +27,12 @@ bool SelectPeriod(const NoteTable &table, int32_t mode, const PeriodDates &when,
     }
 }
 
-std::string NoteListLine(const NoteRecord &note) {
-    constexpr size_t MaxLine = 255; // what a short string holds, and so what the list shows
+util::ShortText NoteListLine(const NoteRecord &note) {
     char date[10];
     const size_t dateLength = dates::PutDateText(note.date, date);
-    const std::string &weekday = dates::WeekdayAbbreviation(note.date);
-    std::string line;
-    line.reserve(dateLength + weekday.size() + note.text.size() + 2); // one allocation
-    line.append(date, dateLength).append(1, ' ').append(weekday).append(1, ' ').append(note.text);
-    if (line.size() > MaxLine) line.resize(MaxLine);
+    util::ShortText line(std::string_view(date, dateLength));
+    // cut at 255 characters, as the list shows it
+    line.append(" ").append(dates::WeekdayAbbreviation(note.date)).append(" ").append(note.text);
     return line;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include "notes/note_store.h"
+#include "shared/util/short_text.h"
 
 namespace notes {
 
@@ -29,6 +30,6 @@ NoteSet SelectTodayAndTomorrow(const NoteTable &table, const PeriodDates &when);
 bool SelectPeriod(const NoteTable &table, int32_t mode, const PeriodDates &when, NoteSet &shown);
 
 // "05/12/2026 Sa Comprar pan": date text, weekday abbreviation and text, cut to 255.
-std::string NoteListLine(const NoteRecord &note);
+util::ShortText NoteListLine(const NoteRecord &note);
 
 } // namespace notes

@@ -8,7 +8,6 @@ namespace {
 using convert::ShortString;
 
 constexpr int ReadBufferSize = 255;
-constexpr size_t MaxSentText = 255; // texts going to a control are cut to this
 
 // Position p is index p - 1; position 0 becomes -1 (none, or the end of the list).
 WPARAM IndexOf(uint16_t position) { return static_cast<WPARAM>(static_cast<int>(position) - 1); }
@@ -74,17 +73,15 @@ void ListAdd(HWND dialog, int id, std::string_view text) {
     Send(dialog, id, LB_ADDSTRING, 0, TextParam(ShortString(text)));
 }
 
-void ListFill(HWND dialog, int id, const std::vector<std::string> &lines) {
+void ListFill(HWND dialog, int id, const std::vector<util::ShortText> &lines) {
     const HWND list = GetDlgItem(dialog, id);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     size_t bytes = 0;
-    for (const std::string &line : lines) bytes += line.size() + 1;
+    for (const util::ShortText &line : lines) bytes += line.size() + 1;
     SendMessageA(list, LB_INITSTORAGE, lines.size(), static_cast<LPARAM>(bytes));
-    for (const std::string &line : lines) {
-        const std::string shortLine = line.size() > MaxSentText ? ShortString(line) : std::string();
-        SendMessageA(list, LB_ADDSTRING, 0, TextParam(line.size() > MaxSentText ? shortLine : line));
-    }
+    for (const util::ShortText &line : lines)
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "shared/util/short_text.h"
 
 namespace dialogs {
 
@@ -35,7 +36,7 @@ void ListInsert(HWND dialog, int id, uint16_t position, std::string_view text);
 void ListDelete(HWND dialog, int id, uint16_t position);
 // Replaces the list's lines with lines, in order: one look-up of the control, its storage
 // reserved, and no drawing until the last line is in.
-void ListFill(HWND dialog, int id, const std::vector<std::string> &lines);
+void ListFill(HWND dialog, int id, const std::vector<util::ShortText> &lines);
 // Replaces the line at position, or appends when the list has fewer lines.
 void ListReplace(HWND dialog, int id, uint16_t position, std::string_view text);
 

@@ -21,7 +21,7 @@ void PutU16(std::vector<uint8_t> &record, size_t offset, uint16_t value) {
     record[offset + 1] = static_cast<uint8_t>(value >> 8);
 }
 
-void PutShortString(std::vector<uint8_t> &record, size_t offset, size_t capacity, const std::string &text) {
+void PutShortString(std::vector<uint8_t> &record, size_t offset, size_t capacity, std::string_view text) {
     capacity = std::min<size_t>(capacity, 255);
     if (record.size() < offset + 1 + capacity) record.resize(offset + 1 + capacity);
     const size_t length = std::min(text.size(), capacity);
@@ -32,13 +32,13 @@ void PutShortString(std::vector<uint8_t> &record, size_t offset, size_t capacity
               uint8_t{0});
 }
 
-std::string GetShortString(std::span<const uint8_t> record, size_t offset, size_t capacity) {
+std::string_view GetShortString(std::span<const uint8_t> record, size_t offset, size_t capacity) {
     if (record.size() <= offset) return {};
     // A length byte larger than the area (or than what the record holds) is cut, never trusted.
     const size_t length =
         std::min({static_cast<size_t>(record[offset]), capacity, record.size() - offset - 1});
     const auto *first = reinterpret_cast<const char *>(record.data() + offset + 1);
-    return std::string(first, length);
+    return {first, length};
 }
 
 } // namespace util

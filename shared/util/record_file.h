@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace util {
@@ -35,7 +36,8 @@ inline uint16_t GetU16(std::span<const uint8_t> record, size_t offset) {
     return static_cast<uint16_t>(record[offset] | (record[offset + 1] << 8));
 }
 // Length byte at offset, then capacity characters; text is cut to capacity, the rest zeroed.
-void PutShortString(std::vector<uint8_t> &record, size_t offset, size_t capacity, const std::string &text);
-std::string GetShortString(std::span<const uint8_t> record, size_t offset, size_t capacity);
+void PutShortString(std::vector<uint8_t> &record, size_t offset, size_t capacity, std::string_view text);
+// The text of the field, inside record.
+std::string_view GetShortString(std::span<const uint8_t> record, size_t offset, size_t capacity);
 
 } // namespace util

@@ -10,7 +10,7 @@ using namespace notes;
 
 TEST(Periods, ListLineIsDateWeekdayAndTextCutTo255) {
     EXPECT_EQ(NoteListLine({{5, 12, 2026}, "Comprar pan"}), "05/12/2026 dS Comprar pan");
-    const std::string line = NoteListLine({{2, 12, 2026}, std::string(255, 'x')});
+    const std::string line = NoteListLine({{2, 12, 2026}, std::string(255, 'x')}).str();
     EXPECT_EQ(line.size(), 255u);
     EXPECT_EQ(line.substr(0, 16), "02/12/2026 dMe x");
 }

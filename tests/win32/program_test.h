@@ -99,7 +99,7 @@ inline notes::NoteRecord On(std::chrono::sys_days when, const std::string &text 
 inline Lines LinesOf(const std::vector<notes::NoteRecord> &notes) {
     Lines lines;
     for (const notes::NoteRecord &note : notes)
-        lines.push_back(notes::NoteListLine(note));
+        lines.push_back(notes::NoteListLine(note).str());
     return lines;
 }
 
