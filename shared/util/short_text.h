@@ -15,10 +15,11 @@ public:
 
     // Only chars[0 .. size()] are ever read: the rest is left as it is, not cleared.
     ShortText() { chars[0] = '\0'; } // NOLINT(cppcoreguidelines-pro-type-member-init)
-    // Longer texts are cut to Capacity, as a record field or a list line cuts them.
-    ShortText(std::string_view text) { assign(text); } // NOLINT(google-explicit-constructor)
-    ShortText(const char *text) : ShortText(std::string_view(text)) {} // NOLINT(google-explicit-constructor)
-    ShortText(const std::string &text) : ShortText(std::string_view(text)) {} // NOLINT(google-explicit-constructor)
+    // Longer texts are cut to Capacity, as a record field or a list line cuts them. Implicit,
+    // so that a short text compares with and is made from any text.
+    ShortText(std::string_view text) : ShortText() { assign(text); }
+    ShortText(const char *text) : ShortText(std::string_view(text)) {}
+    ShortText(const std::string &text) : ShortText(std::string_view(text)) {}
 
     void assign(std::string_view text) {
         length = 0;
@@ -39,7 +40,7 @@ public:
     [[nodiscard]] const char *c_str() const { return chars; }
     [[nodiscard]] std::string_view view() const { return {chars, length}; }
     [[nodiscard]] std::string str() const { return std::string(chars, length); }
-    operator std::string_view() const { return view(); } // NOLINT(google-explicit-constructor)
+    operator std::string_view() const { return view(); }
 
     friend bool operator==(const ShortText &a, const ShortText &b) { return a.view() == b.view(); }
 
