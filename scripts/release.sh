@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the 64-bit and the 32-bit Windows trees and makes their release ZIPs with cpack
 # (cmake/release.cmake), Tarvela-Velmarix-VERSION-win64.zip and -win32.zip, in build/release
-# (or RELEASE_DIR); each is checked to hold both programs, the help document and LÉAME.txt.
+# (or RELEASE_DIR); each is checked to hold both programs, agenda.exe, the help document and LÉAME.txt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -18,7 +18,7 @@ for preset in windows-x64 windows-x86; do
   zip=$(echo "$tree"/package/*.zip)
   listing=$(cmake -E tar tf "$zip")
   top=$(basename "$zip" .zip)
-  for file in Tarvela.exe Velmarix.exe Tarvela.pdf LÉAME.txt; do
+  for file in Tarvela.exe Velmarix.exe agenda.exe Tarvela.pdf LÉAME.txt; do
     grep -qxF "$top/$file" <<<"$listing" || { echo "$zip: no $file in it" >&2; exit 1; }
   done
   cp "$zip" "$out/"
