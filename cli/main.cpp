@@ -24,8 +24,8 @@ dates::CalendarDate ClockToday() {
 std::string ClockStamp() {
     const std::time_t now = std::time(nullptr);
     const std::tm *utc = std::gmtime(&now);
-    char stamp[32] = "19700101T000000Z";
-    // The buffer holds any year of four digits; a longer one keeps the 1970 stamp.
+    char stamp[32];
+    // The buffer holds any year of four digits; a longer one gives the 1970 stamp.
     if (utc == nullptr || std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", utc) == 0)
         return "19700101T000000Z";
     return stamp;

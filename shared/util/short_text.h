@@ -36,7 +36,6 @@ public:
     }
 
     [[nodiscard]] size_t size() const { return length; }
-    [[nodiscard]] bool empty() const { return length == 0; }
     [[nodiscard]] const char *c_str() const { return chars; }
     [[nodiscard]] std::string_view view() const { return {chars, length}; }
     [[nodiscard]] std::string str() const { return std::string(chars, length); }
