@@ -104,10 +104,12 @@ void DeleteRecord(RecordTable &table, uint16_t slot) {
 }
 
 util::ShortText RecordListLine(const YearMonthRecord &record) {
-    char start[8];
-    char *end = std::to_chars(start, start + 5, record.year).ptr;
-    *end++ = ' ';
-    util::ShortText line(std::string_view(start, static_cast<size_t>(end - start)));
+    util::ShortText line;
+    line.append_put(6, [&record](char *at) {
+        char *end = std::to_chars(at, at + 5, record.year).ptr; // at most 65535
+        *end++ = ' ';
+        return end;
+    });
     line.append(record.note); // cut at 255 characters, as the list shows it
     return line;
 }

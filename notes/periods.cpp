@@ -28,9 +28,8 @@ bool SelectPeriod(const NoteTable &table, int32_t mode, const PeriodDates &when,
 }
 
 util::ShortText NoteListLine(const NoteRecord &note) {
-    char date[10];
-    const size_t dateLength = dates::PutDateText(note.date, date);
-    util::ShortText line(std::string_view(date, dateLength));
+    util::ShortText line;
+    line.append_put(10, [&note](char *at) { return at + dates::PutDateText(note.date, at); });
     // cut at 255 characters, as the list shows it
     line.append(" ").append(dates::WeekdayAbbreviation(note.date)).append(" ").append(note.text);
     return line;
