@@ -32,11 +32,9 @@ std::vector<uint8_t> EncodeRecord(const YearMonthRecord &record) {
 }
 
 YearMonthRecord DecodeRecord(std::span<const uint8_t> bytes) {
-    YearMonthRecord record;
-    record.year = util::GetU16(bytes, YearOffset);
-    record.month = util::GetU16(bytes, MonthOffset);
-    record.note.assign(util::GetShortString(bytes, NoteOffset, MaxNoteText));
-    return record;
+    // The note made at its length in one step, as in DecodeNote.
+    return {util::GetU16(bytes, YearOffset), util::GetU16(bytes, MonthOffset),
+            std::string(util::GetShortString(bytes, NoteOffset, MaxNoteText))};
 }
 
 uint16_t RecordCount(const RecordTable &table) { return static_cast<uint16_t>(table.records.size()); }
