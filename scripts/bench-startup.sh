@@ -4,9 +4,8 @@
 # idle, Tarvela's start-up mode ("Tarvela 1") with 255 notes of which none is due, a minimal
 # dialog program, each program's own main dialog opened with nothing behind it (its template,
 # menu, icon and manifest: what the dialog itself costs) and a do-nothing program built by the
-# same toolchain. Runs interleaved
-# (RUNS, 30 by default), medians in ms and their ratios against the goals. Not a test: a
-# busy machine stretches the ratios.
+# same toolchain. Runs interleaved (RUNS, 30 by default), medians in ms and their ratios
+# against the goals. Not a test: a busy machine stretches the ratios.
 # Usage: bench-startup.sh [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."

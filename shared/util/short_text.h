@@ -1,9 +1,9 @@
 // A text of at most 255 characters kept in place, the way the data files and the list boxes
 // hold a note: tables of them are one block, with no allocation per record or per list line.
 #pragma once
-#include <cstring>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
