@@ -45,8 +45,8 @@ w() { echo "Z:$1" | tr / '\\'; }
 medians=$(xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
   scripts/wine-prefix.sh '$prefix' >/dev/null &&
   export WINEPREFIX='$prefix' WINEDEBUG=-all &&
-  wineserver -p && wine cmd /c exit </dev/null >/dev/null 2>&1 &&
-  wine '$build/startup_timer.exe' $runs \
+  wineserver -p && /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1 &&
+  /usr/lib/wine/wine64 '$build/startup_timer.exe' $runs \
     do_nothing '$(w "$build/do_nothing.exe")' '$(w "$data/empty")' - exit \
     minimal_dialog '$(w "$build/minimal_dialog.exe")' '$(w "$data/empty")' - dialog \
     tarvela_startup_none_due '$(w "$build/agenda/notes/Tarvela.exe")' '$(w "$data/none-due")' 1 exit \

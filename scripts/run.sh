@@ -30,8 +30,8 @@ echo "$program keeps its notes in $work/$file"
 cd "$work"
 export WINEDEBUG="${WINEDEBUG:--all}"
 if [ -n "${DISPLAY:-}" ]; then
-  exec wine "$exe" "$@"
+  exec /usr/lib/wine/wine64 "$exe" "$@"
 else
   echo "No display: running in a virtual X display (nothing to see; Ctrl-C ends it)."
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$exe" "$@"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" /usr/lib/wine/wine64 "$exe" "$@"
 fi

@@ -23,12 +23,12 @@ scripts/sample-agenda.sh "$WORK/notes"
 scripts/sample-longterm.sh "$WORK/longterm"
 
 # helper ARGS...: runs shot-helper under Wine; prints the window's rectangle.
-helper() { wine "$WORK/shot-helper.exe" "$@" | tr -d '\r'; }
+helper() { /usr/lib/wine/wine64 "$WORK/shot-helper.exe" "$@" | tr -d '\r'; }
 # start FOLDER EXE: starts a copy of a program in its data folder, in the background, as it is
 # installed: the About window shows the year of the program file found there.
 start() {
   cp "$BUILD/$2" "$WORK/$1/"
-  (cd "$WORK/$1" && exec wine "$(basename "$2")") &
+  (cd "$WORK/$1" && exec /usr/lib/wine/wine64 "$(basename "$2")") &
 }
 # shot NAME RECT: the screen as it is now, cut to RECT with a margin of the desktop's colour.
 shot() {

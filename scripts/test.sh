@@ -31,5 +31,5 @@ trap cleanup EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
   scripts/wine-prefix.sh '$prefix' &&
   export WINEPREFIX='$prefix' WINEDEBUG=-all &&
-  wineserver -p && wine cmd /c exit </dev/null >/dev/null 2>&1 &&
+  wineserver -p && /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1 &&
   ctest --preset windows-x64"
