@@ -12,6 +12,7 @@
 #include "longterm/record_store.h"
 #include "notes/periods.h"
 #include "shared/dates/names.h"
+#include "shared/util/data_file.h"
 #include "shared/util/language.h"
 
 namespace {
@@ -51,9 +52,11 @@ const std::string &AgendaFile() {
             table.notes.push_back({day, NoteText(random)});
             if (random() % 4 != 0) day = dates::NextDay(day);
         }
-        const std::string file = Folder() + notes::AgendaFileName;
-        if (!notes::SaveNotes(table, file).ok || std::filesystem::file_size(file) != 66810) std::abort();
-        return file;
+        util::DataFile file = util::BindDataFile(Folder(), {notes::AgendaFileName});
+        if (!util::SaveDataFile(file, notes::EncodeAgendaFile(table)).ok ||
+            std::filesystem::file_size(file.path) != 66810)
+            std::abort();
+        return file.path;
     }();
     return path;
 }
@@ -63,12 +66,12 @@ const std::string &LongTermFile() {
     static const std::string path = [] {
         std::mt19937 random(1024);
         longterm::RecordTable table;
-        table.boundName = Folder() + longterm::LongTermFileName;
+        util::DataFile file = util::BindDataFile(Folder(), {longterm::LongTermFileName});
         for (uint16_t slot = 1; slot <= longterm::MaxRecords; ++slot)
             longterm::StoreRecord(table, slot, 2000 + static_cast<int32_t>(random() % 40),
                                   1 + static_cast<int32_t>(random() % 12), NoteText(random));
-        if (!longterm::SaveRecords(table).ok) std::abort();
-        return table.boundName;
+        if (!util::SaveDataFile(file, longterm::EncodeLongTermFile(table)).ok) std::abort();
+        return file.path;
     }();
     return path;
 }
@@ -89,17 +92,24 @@ void PlainReadAgenda(benchmark::State &state) {
         benchmark::DoNotOptimize(PlainRead(AgendaFile()));
 }
 
+// What the programs do at start: agenda.dat bound in its folder, read and decoded.
+void LoadAgenda(notes::NoteTable &table) {
+    AgendaFile(); // made once, before the first load
+    util::DataFile file = util::BindDataFile(Folder(), {notes::AgendaFileName});
+    notes::DecodeAgendaFile(table, util::LoadDataFile(file));
+}
+
 void LoadNotes(benchmark::State &state) {
     for (auto _ : state) {
         notes::NoteTable table;
-        notes::LoadNotes(table, AgendaFile());
+        LoadAgenda(table);
         benchmark::DoNotOptimize(table.notes.data());
     }
 }
 
 notes::NoteTable LoadedNotes() {
     notes::NoteTable table;
-    notes::LoadNotes(table, AgendaFile());
+    LoadAgenda(table);
     if (table.notes.size() != notes::MaxNotes) std::abort();
     return table;
 }
@@ -145,7 +155,7 @@ void ListLines(benchmark::State &state) {
 void LoadPeriodsAndLines(benchmark::State &state) {
     for (auto _ : state) {
         notes::NoteTable table;
-        notes::LoadNotes(table, AgendaFile());
+        LoadAgenda(table);
         benchmark::DoNotOptimize(SevenPeriods(table) + ListLines(table));
     }
 }
@@ -156,9 +166,11 @@ void PlainReadLongTerm(benchmark::State &state) {
 }
 
 void LoadRecordsWithLines(benchmark::State &state) {
+    LongTermFile(); // made once, before the first load
     for (auto _ : state) {
         longterm::RecordTable table;
-        longterm::LoadRecords(table, LongTermFile());
+        util::DataFile file = util::BindDataFile(Folder(), {longterm::LongTermFileName});
+        longterm::DecodeLongTermFile(table, util::LoadDataFile(file));
         size_t characters = 0;
         for (const longterm::YearMonthRecord &record : table.records)
             characters += longterm::RecordListLine(record).size();

@@ -1,6 +1,8 @@
 #include "cli/commands.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <span>
 #include <utility>
 #include <vector>
 #include "cli/csv_writer.h"
@@ -10,6 +12,8 @@
 #include "notes/note_store.h"
 #include "notes/periods.h"
 #include "shared/convert/convert.h"
+#include "shared/util/data_file.h"
+#include "shared/util/record_file.h"
 
 namespace cli {
 namespace {
@@ -19,39 +23,49 @@ bool Fail(const std::string &message) {
     return false;
 }
 
-std::string DataPath(const std::string &dir, const char *name) {
-    return dir.ends_with('/') || dir.ends_with('\\') ? dir + name : dir + "/" + name;
+// "it is a folder, not a file"
+std::string NotAFile(util::FileKind kind) {
+    constexpr const char *what[] = {"a file", "a folder", "a device", "a pipe"};
+    return std::string("it is ") + what[static_cast<size_t>(kind)] + ", not a file";
 }
 
-// agenda.dat in tables of at most 255 notes: the first as the programs load it, then the
-// records held back beyond it, decoded by the same store, so that none is left out.
-bool LoadNoteTables(const std::string &dir, std::vector<notes::NoteTable> &tables) {
-    const std::string path = DataPath(dir, notes::AgendaFileName);
-    notes::NoteTable first;
-    const notes::LoadOutcome outcome = notes::LoadNotes(first, path);
-    if (outcome.status == util::ReadStatus::Unreadable) return Fail("cannot read " + path + ": " + outcome.reason);
-    tables.push_back(std::move(first));
-    while (!tables.back().heldBack.empty()) {
-        notes::NoteTable next;
-        notes::DecodeAgendaFile(next, tables.back().heldBack);
-        tables.push_back(std::move(next));
+// Reads the data file name of dir; false, after saying why, when it is there but was not read.
+bool LoadDataFile(const std::string &dir, std::string_view name, util::DataFile &file) {
+    file = util::BindDataFile(util::PathFromUtf8(dir), {name});
+    util::LoadDataFile(file);
+    const std::string path = util::PathToUtf8(file.path);
+    switch (file.loaded) {
+    case util::ReadStatus::Unreadable: return Fail("cannot read " + path + ": " + ReasonText(file.reason));
+    case util::ReadStatus::NotAFile: return Fail("cannot read " + path + ": " + NotAFile(file.kind));
+    case util::ReadStatus::Read:
+    case util::ReadStatus::Missing: break;
     }
+    return true;
+}
+
+// agenda.dat in tables of at most 255 notes, each as the programs load it, so that none is
+// left out; one pass over the bytes.
+bool LoadNoteTables(const std::string &dir, std::vector<notes::NoteTable> &tables) {
+    util::DataFile file;
+    if (!LoadDataFile(dir, notes::AgendaFileName, file)) return false;
+    constexpr size_t TableBytes = notes::MaxNotes * notes::NoteRecordSize;
+    std::span<const uint8_t> rest = file.onDisk.bytes;
+    do {
+        const size_t taken = std::min(rest.size(), TableBytes);
+        notes::DecodeAgendaFile(tables.emplace_back(), rest.first(taken));
+        rest = rest.subspan(taken);
+    } while (rest.size() >= notes::NoteRecordSize);
     return true;
 }
 
 // Every record of lonyrs.dat, those beyond the 1024th included.
 bool LoadAllRecords(const std::string &dir, std::vector<longterm::YearMonthRecord> &records) {
-    const std::string path = DataPath(dir, longterm::LongTermFileName);
-    longterm::RecordTable table;
-    const longterm::LoadOutcome outcome = longterm::LoadRecords(table, path);
-    if (outcome.status == util::ReadStatus::Unreadable) return Fail("cannot read " + path + ": " + outcome.reason);
-    records = std::move(table.records);
-    while (!table.heldBack.empty()) {
-        longterm::RecordTable next;
-        longterm::DecodeLongTermFile(next, table.heldBack);
-        records.insert(records.end(), next.records.begin(), next.records.end());
-        table = std::move(next);
-    }
+    util::DataFile file;
+    if (!LoadDataFile(dir, longterm::LongTermFileName, file)) return false;
+    const util::RecordSplit split =
+        util::SplitRecords(file.onDisk.bytes, longterm::YearMonthRecordSize, file.onDisk.bytes.size());
+    records.reserve(split.kept);
+    for (size_t i = 0; i < split.kept; ++i) records.push_back(longterm::DecodeRecord(split.Record(i)));
     return true;
 }
 
@@ -101,8 +115,10 @@ bool WriteExport(const std::string &bytes, const std::string &out) {
         return true;
     }
     // WriteFileSafely writes FILE.tmp and renames it: a failed export leaves no part of a file.
-    const util::WriteResult written = util::WriteFileSafely(out, std::vector<uint8_t>(bytes.begin(), bytes.end()));
-    return written.ok || Fail("cannot write " + out + ": " + written.reason);
+    const util::WriteResult written =
+        util::WriteFileSafely(util::PathFromUtf8(out), std::vector<uint8_t>(bytes.begin(), bytes.end()));
+    return written.ok || Fail("cannot write " + out + ": " +
+                              (written.kind == util::FileKind::File ? ReasonText(written.reason) : NotAFile(written.kind)));
 }
 
 bool Export(const Arguments &args, const std::vector<notes::NoteTable> &tables,

@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "shared/dates/names.h"
 #include "shared/util/language.h"
+#include "shared/util/system_path.h"
 
 namespace {
 
@@ -31,13 +32,11 @@ std::string ClockStamp() {
     return stamp;
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
+// words: the command line after the program's name, in UTF-8.
+int Run(const std::vector<std::string> &words) {
     // The weekday abbreviations of Tarvela's list.
     util::LanguageIndex = 2;
     dates::SelectLanguage();
-    const std::vector<std::string> words(argv + 1, argv + argc);
     cli::Arguments args;
     const std::string error = cli::ParseArguments(words, args);
     if (!error.empty()) {
@@ -58,3 +57,16 @@ int main(int argc, char **argv) {
     }
     return status;
 }
+
+} // namespace
+
+#ifdef _WIN32
+// The wide command line, so that a folder or a note outside the ANSI code page arrives whole.
+int wmain(int argc, wchar_t **argv) {
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i) words.push_back(util::PathToUtf8(argv[i]));
+    return Run(words);
+}
+#else
+int main(int argc, char **argv) { return Run(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif

@@ -9,14 +9,18 @@ namespace cli {
 // console's output code page (UTF-8 when there is no console).
 std::string ConsoleText(const std::string &text);
 
-// A text of the system's (a path, a command-line word, a failure's reason) in the console's
-// character set: unchanged on POSIX; on Windows from the ANSI code page.
+// A UTF-8 text (a message with its paths and command-line words) in the console's character
+// set: unchanged on POSIX; on Windows in the console's output code page.
 std::string ConsoleMessage(const std::string &text);
+
+// A failure's reason in the system's words, as UTF-8: unchanged on POSIX; on Windows from the
+// ANSI code page.
+std::string ReasonText(const std::string &reason);
 
 // Standard output passes bytes unchanged, so the CR LF of an export stays CR LF.
 void UseBinaryStandardOutput();
 
-// True when path names an existing folder.
+// True when path (UTF-8) names an existing folder.
 bool IsFolder(const std::string &path);
 
 } // namespace cli

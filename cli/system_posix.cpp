@@ -9,6 +9,8 @@ std::string ConsoleText(const std::string &text) { return Utf8FromWindows1252(te
 
 std::string ConsoleMessage(const std::string &text) { return text; }
 
+std::string ReasonText(const std::string &reason) { return reason; }
+
 void UseBinaryStandardOutput() {}
 
 bool IsFolder(const std::string &path) {

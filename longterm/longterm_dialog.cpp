@@ -17,13 +17,13 @@ constexpr COLORREF DialogColour = RGB(0, 195, 0);
 constexpr COLORREF ListColour = RGB(240, 230, 150);
 constexpr COLORREF EditColour = RGB(255, 255, 217);
 constexpr int FirstYear = 2014, YearCount = 50;
-constexpr util::DataFileWords RecordWords{LongTermFileName, "los registros"};
+constexpr util::DataFileWords RecordWords{LongTermFileName, "registros", false};
 
 struct LongTermDialogState {
     HINSTANCE instance = nullptr;
     RecordTable table;
-    uint16_t CurrentIndex = 1;   // the slot the fields belong to; RecordCount + 1 for a new record
-    bool fileUnreadable = false; // lonyrs.dat exists but was not read: ask before replacing it
+    util::DataFile file;       // lonyrs.dat of the start folder
+    uint16_t CurrentIndex = 1; // the slot the fields belong to; RecordCount + 1 for a new record
     HBRUSH dialogBrush = nullptr;
     HBRUSH listBrush = nullptr;
     HBRUSH editBrush = nullptr;
@@ -87,8 +87,7 @@ void DeleteCurrentRecord(HWND dialog) {
 }
 
 bool SaveRecordsReporting() {
-    return util::SaveDataFile(RecordWords, state.fileUnreadable, state.table.onDisk,
-                              EncodeLongTermFile(state.table));
+    return util::SaveAsking(state.file, EncodeLongTermFile(state.table));
 }
 
 void LeaveSaving(HWND dialog) {
@@ -102,19 +101,13 @@ bool ConfirmLeave() {
     return (answer == IDYES && SaveRecordsReporting()) || answer == IDNO;
 }
 
-void ReportLoad(const LoadOutcome &load) {
-    if (load.status == util::ReadStatus::Unreadable) {
-        state.fileUnreadable = true;
-        util::ReportUnreadableFile(RecordWords, load.reason);
-    }
-    if (HeldBackCount(state.table) > 0) {
-        const auto total = static_cast<int32_t>(MaxRecords + HeldBackCount(state.table));
-        util::ShowMessageFlags("Demasiados registros",
-                               "lonyrs.dat tiene " + convert::NumberToText(total) +
-                                   " registros; se muestran los 1024 primeros.\n"
-                                   "Los demás se conservan sin cambios al guardar.",
-                               MB_ICONINFORMATION);
-    }
+// Reads lonyrs.dat of the start folder and tells what stood in the way.
+void LoadRecordFile() {
+    state.file = util::BindDataFile(util::CurrentFolder(), RecordWords);
+    DecodeLongTermFile(state.table, util::LoadDataFile(state.file)); // no bytes unless it was read
+    util::ReportLoad(state.file);
+    if (HeldBackCount(state.table) > 0)
+        util::ReportHeldBack(state.file, MaxRecords + HeldBackCount(state.table), MaxRecords);
 }
 
 void InitLongTermDialog(HWND dialog) {
@@ -128,7 +121,7 @@ void InitLongTermDialog(HWND dialog) {
     for (int32_t year = FirstYear; year < FirstYear + YearCount; ++year)
         ComboAdd(dialog, IDC_YEAR_FIELD, convert::NumberToText(year));
     ComboFillFromList(dialog, IDC_MONTH_FIELD, " 1; 2; 3; 4; 5; 6; 7; 8; 9;10;11;12");
-    ReportLoad(LoadRecords(state.table, LongTermFileName));
+    LoadRecordFile();
     FillRecordList(dialog);
     StartNewRecord(dialog);
 }

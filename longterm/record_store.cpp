@@ -45,23 +45,6 @@ const YearMonthRecord &RecordAt(const RecordTable &table, uint16_t slot) {
 
 size_t HeldBackCount(const RecordTable &table) { return table.heldBack.size() / YearMonthRecordSize; }
 
-LoadOutcome LoadRecords(RecordTable &table, const std::string &name) {
-    table.records.clear();
-    table.heldBack.clear();
-    table.boundName = name;
-    util::ReadResult file = util::ReadWholeFile(name);
-    if (file.status == util::ReadStatus::Read) {
-        DecodeLongTermFile(table, file.bytes);
-        table.Modified = false;
-    }
-    table.onDisk = {file.status, std::move(file.bytes)};
-    return {file.status, std::move(file.reason)};
-}
-
-util::WriteResult SaveRecords(const RecordTable &table) {
-    return util::WriteFileSafely(table.boundName, EncodeLongTermFile(table), util::OldFile::KeepAsBackup);
-}
-
 void DecodeLongTermFile(RecordTable &table, std::span<const uint8_t> bytes) {
     const util::RecordSplit split = util::SplitRecords(bytes, YearMonthRecordSize, MaxRecords);
     table.records.clear();
@@ -69,6 +52,7 @@ void DecodeLongTermFile(RecordTable &table, std::span<const uint8_t> bytes) {
     for (size_t i = 0; i < split.kept; ++i)
         table.records.push_back(DecodeRecord(split.Record(i)));
     table.heldBack.assign(split.HeldBack().begin(), split.HeldBack().end());
+    table.Modified = false;
 }
 
 std::vector<uint8_t> EncodeLongTermFile(const RecordTable &table) {

@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-#include "shared/util/file_io.h"
 #include "shared/util/short_text.h"
 
 namespace longterm {
@@ -26,8 +25,6 @@ struct RecordTable {
     std::vector<YearMonthRecord> records; // slots 1..RecordCount, records[slot - 1]
     std::vector<uint8_t> heldBack;        // records of the file beyond the 1024th, as they were
     bool Modified = false;
-    std::string boundName;     // the file the last load named; saves go there
-    util::FileSnapshot onDisk; // that file as the last load read it
 };
 
 std::vector<uint8_t> EncodeRecord(const YearMonthRecord &record); // 260 bytes
@@ -37,19 +34,10 @@ uint16_t RecordCount(const RecordTable &table);
 const YearMonthRecord &RecordAt(const RecordTable &table, uint16_t slot);
 size_t HeldBackCount(const RecordTable &table);
 
-struct LoadOutcome {
-    util::ReadStatus status = util::ReadStatus::Missing;
-    std::string reason;
-};
-
-// Binds name and loads it; Modified becomes false when the file was read.
-LoadOutcome LoadRecords(RecordTable &table, const std::string &name = LongTermFileName);
-util::WriteResult SaveRecords(const RecordTable &table);
-
-// What LoadRecords makes of the bytes of lonyrs.dat: the records of the first 1024 whole
-// records, the whole records after them held back, a short last piece dropped.
+// The table's records from the bytes of lonyrs.dat: the records of the first 1024 whole
+// records, the whole records after them held back, a short last piece dropped; Modified false.
 void DecodeLongTermFile(RecordTable &table, std::span<const uint8_t> bytes);
-// The bytes SaveRecords writes: every record, then the held-back records.
+// The bytes of lonyrs.dat: every record, then the held-back records.
 std::vector<uint8_t> EncodeLongTermFile(const RecordTable &table);
 
 enum class StoreResult : uint8_t { Stored, TableFull, BadSlot };

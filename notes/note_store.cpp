@@ -86,17 +86,6 @@ const NoteRecord &NoteAt(const NoteTable &table, uint8_t slot) {
 
 size_t HeldBackCount(const NoteTable &table) { return table.heldBack.size() / NoteRecordSize; }
 
-LoadOutcome LoadNotes(NoteTable &table, const std::string &path) {
-    util::ReadResult file = util::ReadWholeFile(path);
-    DecodeAgendaFile(table, file.bytes); // no bytes unless it was read
-    table.onDisk = {file.status, std::move(file.bytes)};
-    return {file.status, std::move(file.reason)};
-}
-
-util::WriteResult SaveNotes(const NoteTable &table, const std::string &path) {
-    return util::WriteFileSafely(path, EncodeAgendaFile(table), util::OldFile::KeepAsBackup);
-}
-
 void DecodeAgendaFile(NoteTable &table, std::span<const uint8_t> bytes) {
     const util::RecordSplit split = util::SplitRecords(bytes, NoteRecordSize, MaxNotes);
     table.notes.clear();

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 #include "shared/dates/calendar.h"
-#include "shared/util/file_io.h"
 
 namespace notes {
 
@@ -29,7 +28,6 @@ struct NoteTable {
     NoteRecord WorkingNote;        // slot 0: the editor's working copy, never saved
     std::vector<NoteRecord> notes; // slots 1..NoteCount, notes[slot - 1]
     std::vector<uint8_t> heldBack; // records of the file beyond the 255th, kept as they were
-    util::FileSnapshot onDisk;     // agenda.dat as the last load read it
 };
 
 std::vector<uint8_t> EncodeNote(const NoteRecord &note); // 262 bytes
@@ -39,23 +37,10 @@ uint8_t NoteCount(const NoteTable &table);
 const NoteRecord &NoteAt(const NoteTable &table, uint8_t slot); // slot 1..NoteCount
 size_t HeldBackCount(const NoteTable &table);                   // records beyond the 255th
 
-struct LoadOutcome {
-    util::ReadStatus status = util::ReadStatus::Missing;
-    std::string reason; // when Unreadable: the system's words
-};
-
-// Replaces the table's notes with those of the file (the first 255; the rest held back).
-// A missing file gives an empty table; an unreadable one an empty table and its reason.
-LoadOutcome LoadNotes(NoteTable &table, const std::string &path = AgendaFileName);
-
-// Writes every note, then the held-back records; the old file survives a failure, and a
-// successful save keeps it as agenda.dat.bak.
-util::WriteResult SaveNotes(const NoteTable &table, const std::string &path = AgendaFileName);
-
-// What LoadNotes makes of the bytes of agenda.dat: the notes of the first 255 whole records,
+// The table's notes from the bytes of agenda.dat: the notes of the first 255 whole records,
 // the whole records after them held back, a short last piece dropped.
 void DecodeAgendaFile(NoteTable &table, std::span<const uint8_t> bytes);
-// The bytes SaveNotes writes: every note, then the held-back records.
+// The bytes of agenda.dat: every note, then the held-back records.
 std::vector<uint8_t> EncodeAgendaFile(const NoteTable &table);
 
 // Places a copy after every note dated on or before it; returns its slot, or 0 when the

@@ -14,7 +14,7 @@
 
 namespace notes {
 
-std::string StartDirectory;
+util::SystemPath StartDirectory;
 
 namespace {
 using namespace dialogs;
@@ -28,7 +28,7 @@ struct NotesDialogState {
     HINSTANCE instance = nullptr;
     bool startupMode = false;
     NoteTable table;
-    LoadOutcome load; // how agenda.dat was read at start, reported when the dialog opens
+    util::DataFile agenda; // how it was read at start is reported when the dialog opens
     dates::CalendarDate Today;
     dates::CalendarDate Tomorrow;
     int32_t FilterMode = AllNotes;
@@ -36,7 +36,6 @@ struct NotesDialogState {
     std::vector<uint8_t> ListMap; // the slot of each list line
     uint8_t CurrentSlot = 0;      // NoteCount + 1 (0 when the table is full) for a new note
     bool NotesModified = false;
-    bool agendaUnreadable = false; // agenda.dat exists but was not read: ask before replacing it
     HBRUSH dialogBrush = nullptr;
     HBRUSH listBrush = nullptr;
     HBRUSH editBrush = nullptr;
@@ -44,7 +43,7 @@ struct NotesDialogState {
 
 NotesDialogState state;
 
-constexpr util::DataFileWords AgendaWords{AgendaFileName, "las notas"};
+constexpr util::DataFileWords AgendaWords{AgendaFileName, "notas", true};
 
 bool EditingExistingNote() { return state.CurrentSlot >= 1 && state.CurrentSlot <= NoteCount(state.table); }
 
@@ -145,9 +144,7 @@ void DeleteCurrentNote(HWND dialog) {
 
 // Saves the notes and says so; on failure tells the user why and keeps every change.
 bool SaveAndReport() {
-    if (!util::SaveDataFile(AgendaWords, state.agendaUnreadable, state.table.onDisk,
-                            EncodeAgendaFile(state.table)))
-        return false;
+    if (!util::SaveAsking(state.agenda, EncodeAgendaFile(state.table))) return false;
     util::ShowMessage("Hecho", "modificaciones guardadas");
     return true;
 }
@@ -171,20 +168,10 @@ void AskToSave(HWND dialog) {
     if ((answer == IDYES && SaveAndReport()) || answer == IDNO) EndDialog(dialog, 0);
 }
 
-void ReportLoad(const LoadOutcome &load) {
-    if (load.status == util::ReadStatus::Unreadable) {
-        state.agendaUnreadable = true;
-        util::ReportUnreadableFile(AgendaWords, load.reason);
-    }
-    if (HeldBackCount(state.table) > 0) {
-        util::ShowMessageFlags(
-            "Demasiadas notas",
-            "agenda.dat tiene " +
-                convert::NumberToText(static_cast<int32_t>(255 + HeldBackCount(state.table))) +
-                " notas; se muestran las 255 primeras.\n"
-                "Las demás se conservan sin cambios al guardar.",
-            MB_ICONINFORMATION);
-    }
+void ReportLoad() {
+    util::ReportLoad(state.agenda);
+    if (HeldBackCount(state.table) > 0)
+        util::ReportHeldBack(state.agenda, MaxNotes + HeldBackCount(state.table), MaxNotes);
 }
 
 void CreateColours() {
@@ -215,7 +202,7 @@ void InitNotesDialog(HWND dialog) {
     SetClassLongPtrA(dialog, GCLP_HICON, reinterpret_cast<LONG_PTR>(LoadIconA(state.instance, "Ic0")));
     SetUpNotesMenu(dialog);
     CreateColours();
-    ReportLoad(state.load);
+    ReportLoad();
     ApplyFilter(dialog, state.startupMode ? TodayAndTomorrow : AllNotes);
     CheckRadioButton(dialog, IDC_PERIOD_ALL, IDC_PERIOD_TODAY, IDC_PERIOD_ALL + state.FilterMode);
     SetWindowCaption(dialog, "Mi agenda  (hoy: " + dates::WeekdayName(state.Today) + " " +
@@ -273,13 +260,14 @@ INT_PTR CALLBACK NotesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 StartingNotes LoadStartingNotes() {
     StartingNotes start;
-    start.load = LoadNotes(start.table);
+    start.agenda = util::BindDataFile(StartDirectory, AgendaWords);
+    DecodeAgendaFile(start.table, util::LoadDataFile(start.agenda)); // no bytes unless it was read
     start.today = LocalDate();
     return start;
 }
 
 bool NothingToShowAtStartup(const StartingNotes &start) {
-    if (start.load.status == util::ReadStatus::Unreadable || HeldBackCount(start.table) > 0) return false;
+    if (start.agenda.notReadAtStart || HeldBackCount(start.table) > 0) return false;
     return SelectTodayAndTomorrow(start.table, {start.today, dates::NextDay(start.today), 0, 0}).none();
 }
 
@@ -287,7 +275,7 @@ void RunNotesDialog(HINSTANCE instance, bool startupMode, StartingNotes start) {
     state.instance = instance;
     state.startupMode = startupMode;
     state.table = std::move(start.table);
-    state.load = std::move(start.load);
+    state.agenda = std::move(start.agenda);
     state.Today = start.today;
     state.Tomorrow = dates::NextDay(start.today);
     DialogBoxParamA(instance, "Principal", nullptr, NotesDialogProc, 0);

@@ -1,18 +1,19 @@
 // The main dialog of the notes agenda.
 #pragma once
 #include <windows.h>
-#include <string>
 #include "notes/note_store.h"
+#include "shared/util/data_file.h"
 
 namespace notes {
 
-// The current directory when the program started; the help document is opened from it.
-extern std::string StartDirectory;
+// The current directory when the program started: agenda.dat and Tools.rel live in it, and the
+// help document is opened from it.
+extern util::SystemPath StartDirectory;
 
-// What the program reads before any window: agenda.dat and today's date.
+// What the program reads before any window: agenda.dat of the start directory and today's date.
 struct StartingNotes {
     NoteTable table;
-    LoadOutcome load;
+    util::DataFile agenda;
     dates::CalendarDate today;
 };
 StartingNotes LoadStartingNotes();

@@ -14,27 +14,24 @@ namespace notes {
 
 namespace {
 
-std::string ProgramFileFolder() {
-    char path[MAX_PATH] = {};
-    const std::string file(path, GetModuleFileNameA(nullptr, path, sizeof path));
-    return file.substr(0, file.rfind('\\'));
-}
+constexpr const char *HelpDocument = "Tarvela.pdf";
 
 // "Info": the help document of the start directory, else the one beside the program file,
 // handed whole to the shell, so a folder name with a blank does not split it.
 void OpenHelpDocument() {
-    std::string path = StartDirectory + "\\Tarvela.pdf";
-    const std::string besideProgram = ProgramFileFolder() + "\\Tarvela.pdf";
+    util::SystemPath path = util::JoinPath(StartDirectory, HelpDocument);
+    const util::SystemPath program = util::ProgramFilePath();
+    const util::SystemPath besideProgram = util::JoinPath(program.substr(0, program.rfind(L'\\')), HelpDocument);
     if (!util::FileExists(path) && util::FileExists(besideProgram)) path = besideProgram;
     const uint16_t result = util::OpenDocument(path);
     if (util::LaunchFailed(result))
-        util::ShowMessageFlags("No se puede abrir", path + "\n" + util::LaunchFailureReason(result),
+        util::ShowMessageFlags("No se puede abrir", util::DisplayPath(path) + "\n" + util::LaunchFailureReason(result),
                                MB_ICONEXCLAMATION);
 }
 
 } // namespace
 
-void SetUpNotesMenu(HWND dialog) { SetUpToolsMenu(dialog, "Mnu", 2); }
+void SetUpNotesMenu(HWND dialog) { SetUpToolsMenu(dialog, "Mnu", 2, StartDirectory); }
 
 bool HandleMenuCommand(HWND dialog, int id) {
     if (HandleToolCommand(static_cast<uint16_t>(id))) return true;

@@ -78,7 +78,7 @@ BatchResult CreateStartupBatch(std::string &reason) {
     if (!util::DirectoryExists(state.StartupFolder)) return StartupFolderMissing;
     const std::string text = StartupBatchText(state.ProgramName, state.ProgramFolder);
     const util::WriteResult written =
-        util::WriteFileSafely(StartupBatchPath(state.StartupFolder, state.ProgramName),
+        util::WriteFileSafely(util::PathFromAnsi(StartupBatchPath(state.StartupFolder, state.ProgramName)),
                               std::vector<uint8_t>(text.begin(), text.end()));
     reason = written.reason;
     return written.ok ? BatchWritten : BatchNotWritten;

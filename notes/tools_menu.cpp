@@ -4,9 +4,8 @@
 #include "notes/notes_ids.h"
 #include "notes/tools_dialog.h"
 #include "shared/convert/convert.h"
-#include "shared/util/file_io.h"
-#include "shared/util/files.h"
 #include "shared/util/data_file_prompts.h"
+#include "shared/util/files.h"
 #include "shared/util/launch.h"
 #include "shared/util/message_boxes.h"
 #include "shared/util/system_reason.h"
@@ -20,54 +19,44 @@ struct ToolsMenuState {
     HMENU MainMenu = nullptr;
     HMENU ToolsSubmenu = nullptr;
     ToolList tools;
-    bool fileUnreadable = false; // Tools.rel exists but was not read: ask before replacing it
-    util::FileSnapshot onDisk;   // Tools.rel as last read or written here
+    util::DataFile file; // Tools.rel of the start directory
 };
 
-constexpr util::DataFileWords ToolsWords{ToolsFileName, "los útiles"};
+constexpr util::DataFileWords ToolsWords{ToolsFileName, "útiles", false};
 
 ToolsMenuState state;
 
-void ReportHeldBack(size_t heldBackCount) {
-    util::ShowMessageFlags("Demasiados útiles",
-                           "Tools.rel tiene " +
-                               convert::NumberToText(static_cast<int32_t>(MaxTools + heldBackCount)) +
-                               " útiles; el menú muestra los 64 primeros.\n"
-                               "Los demás se conservan sin cambios al guardar.",
-                           MB_ICONINFORMATION);
-}
-
 } // namespace
 
-CurrentDirectoryKeeper::CurrentDirectoryKeeper() {
-    char folder[MAX_PATH] = {};
-    const DWORD length = GetCurrentDirectoryA(MAX_PATH, folder);
-    if (length < MAX_PATH) remembered_.assign(folder, length);
-}
+CurrentDirectoryKeeper::CurrentDirectoryKeeper() : remembered_(util::CurrentFolder()) {}
 
 CurrentDirectoryKeeper::~CurrentDirectoryKeeper() {
-    if (!remembered_.empty()) SetCurrentDirectoryA(remembered_.c_str());
+    if (remembered_.empty() || SetCurrentDirectoryW(remembered_.c_str())) return;
+    util::ShowMessageFlags("No se puede volver a la carpeta",
+                           util::DisplayPath(remembered_) + ":\n" + util::SystemReason(GetLastError()),
+                           MB_ICONEXCLAMATION);
 }
 
 const ToolList &Tools() { return state.tools; }
 
-bool LoadTools() {
-    const util::ReadResult file = util::ReadWholeFile(ToolsFileName);
-    state.fileUnreadable = file.status == util::ReadStatus::Unreadable;
-    state.onDisk = {file.status, file.bytes};
-    if (file.status != util::ReadStatus::Read) return false;
-    state.tools = DecodeTools(file.bytes);
-    if (state.tools.heldBackCount > 0) ReportHeldBack(state.tools.heldBackCount);
+bool LoadTools(const util::SystemPath &folder) {
+    state.file = util::BindDataFile(folder, ToolsWords);
+    const std::vector<uint8_t> &bytes = util::LoadDataFile(state.file);
+    util::ReportLoad(state.file);
+    if (state.file.loaded != util::ReadStatus::Read) return false;
+    state.tools = DecodeTools(bytes);
+    if (state.tools.heldBackCount > 0)
+        util::ReportHeldBack(state.file, MaxTools + state.tools.heldBackCount, MaxTools);
     return true;
 }
 
 bool SaveTools(const ToolList &list) {
-    if (!util::SaveDataFile(ToolsWords, state.fileUnreadable, state.onDisk, EncodeTools(list))) return false;
+    if (!util::SaveAsking(state.file, EncodeTools(list))) return false;
     state.tools = list;
     return true;
 }
 
-void SetUpToolsMenu(HWND window, const char *menuName, int position) {
+void SetUpToolsMenu(HWND window, const char *menuName, int position, const util::SystemPath &folder) {
     state.MainMenu = LoadMenuA(GetModuleHandleA(nullptr), menuName);
     // The template's own copy of the menu is replaced, so it goes.
     const HMENU templateMenu = GetMenu(window);
@@ -75,7 +64,7 @@ void SetUpToolsMenu(HWND window, const char *menuName, int position) {
     if (templateMenu != nullptr) DestroyMenu(templateMenu);
     position = std::min(position, GetMenuItemCount(state.MainMenu));
     state.ToolsSubmenu = GetSubMenu(state.MainMenu, position - 1);
-    if (LoadTools()) RebuildToolsMenu(state.ToolsSubmenu, ToolCommandBase);
+    if (LoadTools(folder)) RebuildToolsMenu(state.ToolsSubmenu, ToolCommandBase);
 }
 
 void RebuildToolsMenu(HMENU popup, uint32_t base) {

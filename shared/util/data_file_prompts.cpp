@@ -1,59 +1,90 @@
 #include <windows.h>
 #include "shared/util/data_file_prompts.h"
-#include <string>
+#include <utility>
+#include "shared/convert/convert.h"
+#include "shared/util/files.h"
 #include "shared/util/message_boxes.h"
 
 namespace util {
-
-void ReportUnreadableFile(const DataFileWords &words, std::string_view reason) {
-    const std::string file(words.file);
-    ShowMessageFlags("No se puede leer " + file,
-                     file + " existe pero no se ha podido leer:\n" + std::string(reason) +
-                         "\nLa agenda empieza vacía; no se reemplazará el archivo sin preguntar.",
-                     MB_ICONEXCLAMATION);
-}
-
 namespace {
 
-bool Agreed(const std::string &caption, const std::string &text, uint16_t flags) {
-    return (AskYesNoFlags(caption, text, flags) & 0xFF) == IDYES;
+std::string Article(const DataFileWords &words, bool capital = false) {
+    if (capital) return words.feminine ? "Las" : "Los";
+    return words.feminine ? "las" : "los";
 }
 
-// Asks before a file that could not be read at start-up, or that another program changed since
-// onDisk was taken, is replaced. True when the save may go ahead.
-bool ReplacingAgreed(const DataFileWords &words, bool unreadableAtStart, const FileSnapshot &onDisk) {
-    const std::string file(words.file);
-    const std::string records(words.records);
-    if (unreadableAtStart)
-        return Agreed("Reemplazar " + file,
-                      file + " no se pudo leer al empezar.\n¿Reemplazarlo por " + records +
+// "las notas", "los registros"
+std::string Records(const DataFileWords &words) { return Article(words) + " " + std::string(words.noun); }
+
+// What stands where the file should be, as the messages say it.
+std::string NotAFile(FileKind kind) {
+    switch (kind) {
+    case FileKind::Folder: return "no es un archivo sino una carpeta";
+    case FileKind::Device: return "no es un archivo sino un dispositivo";
+    case FileKind::Pipe: return "no es un archivo sino una tubería";
+    case FileKind::File: break;
+    }
+    return "no es un archivo";
+}
+
+// Asks before the file is replaced; true when the save may go ahead.
+bool ReplacingAgreed(const DataFile &file) {
+    const std::string name(file.words.file);
+    switch (QuestionBeforeSave(file)) {
+    case SaveQuestion::NotReadAtStart:
+        return Agreed("Reemplazar " + name,
+                      name + " no se pudo leer al empezar.\n¿Reemplazarlo por " + Records(file.words) +
                           " que hay ahora en la agenda?",
                       MB_ICONQUESTION);
-    return !ChangedSince(onDisk, file) ||
-           Agreed(file + " ha cambiado",
-                  "Otro programa ha cambiado " + file + " desde que se abrió.\n¿Reemplazarlo por " + records +
-                      " que se ven aquí?",
-                  MB_ICONQUESTION | MB_DEFBUTTON2);
+    case SaveQuestion::ChangedElsewhere:
+        return Agreed(name + " ha cambiado",
+                      "Otro programa ha cambiado " + name + " desde que se abrió.\n¿Reemplazarlo por " +
+                          Records(file.words) + " que se ven aquí?",
+                      MB_ICONQUESTION | MB_DEFBUTTON2);
+    case SaveQuestion::None: break;
+    }
+    return true;
 }
 
 } // namespace
 
-bool SaveDataFile(const DataFileWords &words, bool &unreadableAtStart, FileSnapshot &onDisk,
-                  const std::vector<uint8_t> &bytes) {
-    const std::string file(words.file);
-    const std::string records(words.records);
-    if (!ReplacingAgreed(words, unreadableAtStart, onDisk)) return false;
-    const WriteResult saved = WriteFileSafely(file, bytes, OldFile::KeepAsBackup);
-    if (!saved.ok) {
+void ReportLoad(const DataFile &file) {
+    const std::string name(file.words.file);
+    const std::string none = "\nSe empieza sin " + std::string(file.words.noun);
+    if (file.loaded == ReadStatus::Unreadable)
+        ShowMessageFlags("No se puede leer " + name,
+                         name + " existe pero no se ha podido leer:\n" + file.reason + none +
+                             "; no se reemplazará el archivo sin preguntar.",
+                         MB_ICONEXCLAMATION);
+    if (file.loaded == ReadStatus::NotAFile)
+        ShowMessageFlags("No se puede leer " + name,
+                         name + " " + NotAFile(file.kind) + ":\n" + DisplayPath(file.path) + none +
+                             ", y no se podrán guardar mientras siga ahí.",
+                         MB_ICONEXCLAMATION);
+}
+
+void ReportHeldBack(const DataFile &file, size_t total, size_t shown) {
+    const DataFileWords &words = file.words;
+    const std::string noun(words.noun);
+    ShowMessageFlags(std::string(words.feminine ? "Demasiadas " : "Demasiados ") + noun,
+                     std::string(words.file) + " tiene " + convert::NumberToText(static_cast<int32_t>(total)) + " " +
+                         noun + "; se muestran " + Article(words) + " " +
+                         convert::NumberToText(static_cast<int32_t>(shown)) +
+                         (words.feminine ? " primeras.\n" : " primeros.\n") + Article(words, true) +
+                         " demás se conservan sin cambios al guardar.",
+                     MB_ICONINFORMATION);
+}
+
+bool SaveAsking(DataFile &file, std::vector<uint8_t> bytes) {
+    if (!ReplacingAgreed(file)) return false;
+    const WriteResult saved = SaveDataFile(file, std::move(bytes));
+    if (!saved.ok)
         ShowMessageFlags("Error al guardar",
-                         "No se han podido guardar " + records + " en " + file + ":\n" + saved.reason +
+                         "No se han podido guardar " + Records(file.words) + " en " + std::string(file.words.file) +
+                             ":\n" + (saved.kind == FileKind::File ? saved.reason : NotAFile(saved.kind)) +
                              "\nNo se ha perdido ningún cambio.",
                          MB_ICONEXCLAMATION);
-        return false;
-    }
-    unreadableAtStart = false;
-    onDisk = {ReadStatus::Read, bytes};
-    return true;
+    return saved.ok;
 }
 
 } // namespace util

@@ -1,24 +1,24 @@
-// The questions and reports around a program's data file that both programs share: a file
-// that exists but could not be read at start-up, and a save that failed.
+// What the programs tell and ask about a data file: that it could not be read at start, that
+// it holds more than the table shows, and, before a save replaces it, whether to.
 #pragma once
-#include <string_view>
-#include "shared/util/file_io.h"
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+#include "shared/util/data_file.h"
 
 namespace util {
 
-struct DataFileWords {
-    std::string_view file;    // "agenda.dat"
-    std::string_view records; // what it holds, with its article: "las notas"
-};
+// Tells the user that the file exists but could not be read at start, and why; nothing when
+// it was read or is missing.
+void ReportLoad(const DataFile &file);
 
-// Tells the user that the file exists but could not be read, and why.
-void ReportUnreadableFile(const DataFileWords &words, std::string_view reason);
+// Tells the user that the file holds total records, of which the table shows the first shown
+// and keeps the rest unchanged.
+void ReportHeldBack(const DataFile &file, size_t total, size_t shown);
 
-// Writes bytes to words.file in the current folder, keeping the old one as a backup. It asks
-// first before it replaces a file that could not be read at start-up (unreadableAtStart, cleared
-// once saved) or one that another program changed since onDisk was taken; onDisk becomes bytes once
-// saved. A failed save is reported with the system's reason. True when the file was written.
-bool SaveDataFile(const DataFileWords &words, bool &unreadableAtStart, FileSnapshot &onDisk,
-                  const std::vector<uint8_t> &bytes);
+// Saves bytes to the file, after asking when it was not read at start or another program has
+// changed it since; a failed save is reported with its reason. True when the file was written.
+bool SaveAsking(DataFile &file, std::vector<uint8_t> bytes);
 
 } // namespace util

@@ -1,7 +1,8 @@
-// The POSIX side of file_io.h, used by the native build that runs the unit tests.
+// The POSIX side of file_io.h, used by the native build: agenda and the unit tests.
 #include "shared/util/file_io.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,11 +13,21 @@ namespace {
 
 std::string SystemReason(int error) { return std::strerror(error); }
 
+FileKind KindOf(mode_t mode) {
+    if (S_ISREG(mode)) return FileKind::File;
+    if (S_ISDIR(mode)) return FileKind::Folder;
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return FileKind::Device;
+    return FileKind::Pipe; // a FIFO or a socket
+}
+
+std::string FolderOf(const std::string &path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+}
+
 // Flushes the folder holding path, so the rename itself survives a crash; best effort.
 void SyncParentFolder(const std::string &path) {
-    const size_t slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -36,10 +47,10 @@ bool WriteAll(int fd, const std::vector<uint8_t> &bytes) {
     return true;
 }
 
-// Makes an existing path's file path + ".bak" too, replacing an older one, so that the rename that
-// follows leaves the old content there: a second link to it, so path names a whole file at every
-// moment. Where links cannot be made the file is renamed, and path is missing until that rename.
-// 0, or the error.
+// Makes the file at path path + ".bak" too, replacing an older one, so that the rename that
+// follows leaves the old content there: a second link to it, so path names a whole file at
+// every moment. Where links cannot be made the file is renamed, and path is missing until that
+// rename. 0, or the error.
 int KeepAsBackup(const std::string &path) {
     const std::string backup = BackupPathFor(path);
     if (::unlink(backup.c_str()) != 0 && errno != ENOENT) return errno;
@@ -47,27 +58,54 @@ int KeepAsBackup(const std::string &path) {
     return ::rename(path.c_str(), backup.c_str()) == 0 ? 0 : errno;
 }
 
+// A new, empty temporary file (a stale one, or a link left in its name, goes first), with the
+// permissions of the file it will replace. The descriptor, or -1 with errno set.
+int CreateTemporary(const std::string &temporary, const struct stat *old) {
+    ::unlink(temporary.c_str());
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0 && old != nullptr) static_cast<void>(::fchmod(fd, old->st_mode & 07777)); // best effort
+    return fd;
+}
+
 } // namespace
 
-ReadResult ReadWholeFile(const std::string &path) {
+SystemPath FinalPath(const SystemPath &path) {
+    // Followed one link at a time, so that a link whose file is yet to be made still leads there.
+    std::string at = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat info {};
+        if (::lstat(at.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return at;
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(at.c_str(), target, sizeof target);
+        if (length <= 0 || static_cast<size_t>(length) == sizeof target) return at;
+        std::string next(target, static_cast<size_t>(length));
+        at = next.front() == '/' ? next : FolderOf(at) + "/" + next;
+    }
+    return at;
+}
+
+ReadResult ReadWholeFile(const SystemPath &path) {
     ReadResult result;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    // Without waiting: a pipe in the file's place would hold the open until someone writes.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        const int error = errno;
+        if (fd >= 0) ::close(fd);
         // A missing file or folder means "nothing stored yet"; anything else is a real fault.
-        if (errno == ENOENT || errno == ENOTDIR) {
-            result.status = ReadStatus::Missing;
-        } else {
-            result.status = ReadStatus::Unreadable;
-            result.reason = SystemReason(errno);
-        }
+        result.status = error == ENOENT || error == ENOTDIR ? ReadStatus::Missing : ReadStatus::Unreadable;
+        if (result.status == ReadStatus::Unreadable) result.reason = SystemReason(error);
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        result.status = ReadStatus::NotAFile;
+        result.kind = KindOf(info.st_mode);
         return result;
     }
     // Straight into the result, sized by the file's length; a file that grows meanwhile is read to its end.
-    struct stat info {};
-    const size_t expected =
-        ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<size_t>(info.st_size) : 0;
     std::vector<uint8_t> &bytes = result.bytes;
-    bytes.resize(expected + 1);
+    bytes.resize(info.st_size > 0 ? static_cast<size_t>(info.st_size) + 1 : 1);
     size_t used = 0;
     for (;;) {
         if (used == bytes.size()) bytes.resize(bytes.size() * 2);
@@ -90,22 +128,26 @@ ReadResult ReadWholeFile(const std::string &path) {
     return result;
 }
 
-WriteResult WriteFileSafely(const std::string &path, const std::vector<uint8_t> &bytes, OldFile old) {
-    const std::string temporary = TemporaryPathFor(path);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return {false, SystemReason(errno)};
+WriteResult WriteFileSafely(const SystemPath &path, const std::vector<uint8_t> &bytes, OldFile old) {
+    const std::string target = FinalPath(path);
+    struct stat info {};
+    const bool exists = ::stat(target.c_str(), &info) == 0;
+    if (exists && !S_ISREG(info.st_mode)) return {false, KindOf(info.st_mode), {}};
 
+    const std::string temporary = TemporaryPathFor(target);
+    const int fd = CreateTemporary(temporary, exists ? &info : nullptr);
+    if (fd < 0) return {false, FileKind::File, SystemReason(errno)};
     int error = 0;
     if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && old == OldFile::KeepAsBackup) error = KeepAsBackup(path);
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+    if (error == 0 && old == OldFile::KeepAsBackup) error = KeepAsBackup(target);
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
-        return {false, SystemReason(error)};
+        return {false, FileKind::File, SystemReason(error)};
     }
-    SyncParentFolder(path);
-    return {true, {}};
+    SyncParentFolder(target);
+    return {true, FileKind::File, {}};
 }
 
 } // namespace util

@@ -1,6 +1,7 @@
 #include <windows.h>
 
-// The Windows side of file_io.h: ANSI calls, so Windows-1252 names reach the system as they are.
+// The Windows side of file_io.h: wide calls, so a path outside the ANSI code page reaches the
+// file it names.
 #include "shared/util/file_io.h"
 #include "shared/util/system_reason.h"
 
@@ -35,6 +36,44 @@ struct HandleCloser {
     }
 };
 
+// What stands at path, links followed, opened without access so that nothing is read or
+// waited on: a folder opens only with backup semantics, a pipe or a device without blocking.
+struct Probe {
+    DWORD error = ERROR_SUCCESS; // the open's error, when nothing could be opened
+    FileKind kind = FileKind::File;
+};
+
+Probe ProbePath(const SystemPath &path, SystemPath *final = nullptr) {
+    HandleCloser entry{CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
+    if (entry.handle == INVALID_HANDLE_VALUE) return {GetLastError(), FileKind::File};
+    Probe probe;
+    BY_HANDLE_FILE_INFORMATION info{};
+    switch (GetFileType(entry.handle)) {
+    case FILE_TYPE_DISK:
+        if (GetFileInformationByHandle(entry.handle, &info) && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            probe.kind = FileKind::Folder;
+        break;
+    case FILE_TYPE_PIPE: probe.kind = FileKind::Pipe; break;
+    default: probe.kind = FileKind::Device; break;
+    }
+    if (final != nullptr) {
+        // The first call tells the length, terminator included; the second fills all but that.
+        SystemPath name(GetFinalPathNameByHandleW(entry.handle, nullptr, 0, FILE_NAME_NORMALIZED), L'\0');
+        if (!name.empty() &&
+            GetFinalPathNameByHandleW(entry.handle, name.data(), static_cast<DWORD>(name.size()),
+                                      FILE_NAME_NORMALIZED) == name.size() - 1) {
+            name.pop_back();
+            // "\\?\C:\x" back to "C:\x"; a network path keeps its long form.
+            if (name.starts_with(L"\\\\?\\") && name.size() > 6 && name[5] == L':') name.erase(0, 4);
+            *final = name;
+        }
+    }
+    return probe;
+}
+
+bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
 bool WriteAll(HANDLE file, const std::vector<uint8_t> &bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
@@ -52,45 +91,52 @@ bool WriteAll(HANDLE file, const std::vector<uint8_t> &bytes) {
 
 // Puts temporary in path's place; with KeepAsBackup an existing path's file becomes path + ".bak"
 // (an older one replaced). The backup is a second link to the old file, made before the one rename,
-// so path names a whole file at every moment: ReplaceFileA moves the old file away first and the
+// so path names a whole file at every moment: ReplaceFileW moves the old file away first and the
 // new one in after, and a program killed in between (measured under Wine) leaves no path at all.
-// ReplaceFileA serves where links cannot be made. The error, or ERROR_SUCCESS.
-DWORD ReplaceWith(const std::string &temporary, const std::string &path, OldFile old) {
-    const std::string backup = BackupPathFor(path);
-    const bool exists = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+// ReplaceFileW serves where links cannot be made. The error, or ERROR_SUCCESS.
+DWORD ReplaceWith(const SystemPath &temporary, const SystemPath &path, OldFile old, bool exists) {
+    const SystemPath backup = BackupPathFor(path);
     if (old == OldFile::KeepAsBackup && exists) {
-        if (!DeleteFileA(backup.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) return GetLastError();
-        if (!CreateHardLinkA(backup.c_str(), path.c_str(), nullptr)) {
-            if (ReplaceFileA(path.c_str(), temporary.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS,
+        if (!DeleteFileW(backup.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) return GetLastError();
+        if (!CreateHardLinkW(backup.c_str(), path.c_str(), nullptr)) {
+            if (ReplaceFileW(path.c_str(), temporary.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS,
                              nullptr, nullptr))
                 return ERROR_SUCCESS;
             const DWORD error = GetLastError();
             // The old file went to the backup's name but the new one never took its place: it comes back.
             if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
-                MoveFileExA(backup.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+                MoveFileExW(backup.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
             return error;
         }
     }
-    return MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+    return MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? ERROR_SUCCESS
                : GetLastError();
 }
 
 } // namespace
 
-ReadResult ReadWholeFile(const std::string &path) {
+SystemPath FinalPath(const SystemPath &path) {
+    SystemPath final = path;
+    ProbePath(path, &final);
+    return final;
+}
+
+ReadResult ReadWholeFile(const SystemPath &path) {
     ReadResult result;
-    HandleCloser file{CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    const Probe probe = ProbePath(path);
+    if (probe.error == ERROR_SUCCESS && probe.kind != FileKind::File) {
+        result.status = ReadStatus::NotAFile;
+        result.kind = probe.kind;
+        return result;
+    }
+    HandleCloser file{CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (file.handle == INVALID_HANDLE_VALUE) {
         // A missing file or folder means "nothing stored yet"; anything else is a real fault.
         const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
-            result.status = ReadStatus::Missing;
-        } else {
-            result.status = ReadStatus::Unreadable;
-            result.reason = SystemReason(error);
-        }
+        result.status = IsMissing(error) ? ReadStatus::Missing : ReadStatus::Unreadable;
+        if (result.status == ReadStatus::Unreadable) result.reason = SystemReason(error);
         return result;
     }
     // Straight into the result, sized by the file's length; a file that grows meanwhile is read to its end.
@@ -118,21 +164,26 @@ ReadResult ReadWholeFile(const std::string &path) {
     return result;
 }
 
-WriteResult WriteFileSafely(const std::string &path, const std::vector<uint8_t> &bytes, OldFile old) {
-    const std::string temporary = TemporaryPathFor(path);
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {false, SystemReason(GetLastError())};
+WriteResult WriteFileSafely(const SystemPath &path, const std::vector<uint8_t> &bytes, OldFile old) {
+    SystemPath target = path;
+    const Probe probe = ProbePath(path, &target);
+    if (probe.error == ERROR_SUCCESS && probe.kind != FileKind::File) return {false, probe.kind, {}};
+
+    const SystemPath temporary = TemporaryPathFor(target);
+    DeleteFileW(temporary.c_str()); // a stale one from a save that was cut short
+    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {false, FileKind::File, SystemReason(GetLastError())};
 
     DWORD error = ERROR_SUCCESS;
     if (!WriteAll(file, bytes) || !FlushFileBuffers(file)) error = GetLastError();
     if (!CloseHandle(file) && error == ERROR_SUCCESS) error = GetLastError();
-    if (error == ERROR_SUCCESS) error = ReplaceWith(temporary, path, old);
+    if (error == ERROR_SUCCESS) error = ReplaceWith(temporary, target, old, probe.error == ERROR_SUCCESS);
     if (error != ERROR_SUCCESS) {
-        DeleteFileA(temporary.c_str());
-        return {false, SystemReason(error)};
+        DeleteFileW(temporary.c_str());
+        return {false, FileKind::File, SystemReason(error)};
     }
-    return {true, {}};
+    return {true, FileKind::File, {}};
 }
 
 } // namespace util

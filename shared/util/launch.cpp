@@ -30,7 +30,10 @@ uint16_t LaunchTarget(std::string_view target) {
     return ShellOpen(whole.substr(0, blank), whole.substr(blank + 1));
 }
 
-uint16_t OpenDocument(std::string_view path) { return ShellOpen(convert::ShortString(path), ""); }
+uint16_t OpenDocument(const SystemPath &path) {
+    const HINSTANCE result = ShellExecuteW(nullptr, L"open", path.c_str(), L"", L"", Show);
+    return static_cast<uint16_t>(reinterpret_cast<uintptr_t>(result) & 0xFFFF);
+}
 
 bool LaunchFailed(uint16_t result) { return result <= 32; }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include "shared/util/system_path.h"
 
 namespace util {
 
@@ -15,7 +16,7 @@ uint16_t RunCommandLine(std::string_view commandLine);
 uint16_t LaunchTarget(std::string_view target);
 
 // The shell's "open" of the whole path, blanks and all, as one document.
-uint16_t OpenDocument(std::string_view path);
+uint16_t OpenDocument(const SystemPath &path);
 
 // Whether a result of the operations above means that nothing was started (the system
 // answers 33 or more for a start, of a command line or through the shell).

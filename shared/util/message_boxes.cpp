@@ -28,4 +28,8 @@ int AskYesNoCancel(std::string_view caption, std::string_view text) {
     return ShowBox(caption, text, MB_YESNOCANCEL);
 }
 
+bool Agreed(std::string_view caption, std::string_view text, uint16_t flags) {
+    return (AskYesNoFlags(caption, text, flags) & 0xFF) == IDYES;
+}
+
 } // namespace util

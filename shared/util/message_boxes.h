@@ -12,4 +12,7 @@ int AskYesNo(std::string_view caption, std::string_view text);
 int AskYesNoFlags(std::string_view caption, std::string_view text, uint16_t flags);
 int AskYesNoCancel(std::string_view caption, std::string_view text);
 
+// AskYesNoFlags answered Yes.
+bool Agreed(std::string_view caption, std::string_view text, uint16_t flags);
+
 } // namespace util

@@ -1,6 +1,7 @@
 // A saver writing agenda.dat over and over, killed at random moments: after every kill the file is
 // one of its two tables whole, and the next saver's first save succeeds.
 #include "notes/note_store.h"
+#include "shared/util/data_file.h"
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -16,7 +17,8 @@
 
 namespace {
 using namespace std::chrono;
-const std::string Agenda = "killed-save/agenda.dat";
+// The folder's agenda.dat, saved as the programs save it.
+util::DataFile Agenda() { return util::BindDataFile(util::JoinPath(util::CurrentFolder(), "killed-save"), {"agenda.dat"}); }
 notes::NoteTable Table(size_t which) { // one note, or 200
     notes::NoteTable table;
     table.notes.assign(which == 0 ? 1 : 200, {{3, 4, 2027}, which == 0 ? "una" : "doscientas"});
@@ -25,8 +27,9 @@ notes::NoteTable Table(size_t which) { // one note, or 200
 
 [[noreturn]] void SaveForever(size_t first) {
     const notes::NoteTable tables[2] = {Table(0), Table(1)};
+    util::DataFile agenda = Agenda();
     for (size_t i = first;; ++i)
-        notes::SaveNotes(tables[i % 2], Agenda);
+        util::SaveDataFile(agenda, EncodeAgendaFile(tables[i % 2]));
 }
 
 #ifdef _WIN32
@@ -71,6 +74,7 @@ int main(int argc, char **argv) {
     std::filesystem::remove_all("killed-save");
     std::filesystem::create_directory("killed-save");
     const std::vector<uint8_t> files[2] = {EncodeAgendaFile(Table(0)), EncodeAgendaFile(Table(1))};
+    const util::SystemPath agenda = Agenda().path;
     const auto start = steady_clock::now();
     std::mt19937 random(std::random_device{}());
     std::uniform_int_distribution<int> moment(0, 4000);
@@ -82,17 +86,17 @@ int main(int argc, char **argv) {
         // Once the saver has written the other table it is saving for good; then a random moment.
         const auto deadline = steady_clock::now() + seconds(10);
         bool saved = false;
-        while (!(saved = util::ReadWholeFile(Agenda).bytes == files[1 - shown]) && steady_clock::now() < deadline)
+        while (!(saved = util::ReadWholeFile(agenda).bytes == files[1 - shown]) && steady_clock::now() < deadline)
             std::this_thread::yield();
         std::this_thread::sleep_for(microseconds(moment(random)));
         KillSaver(saver);
-        const std::vector<uint8_t> file = util::ReadWholeFile(Agenda).bytes;
+        const std::vector<uint8_t> file = util::ReadWholeFile(agenda).bytes;
         if (!saved || (file != files[0] && file != files[1])) {
             std::printf("after kill %d: %s\n", kill, saved ? "agenda.dat is neither table" : "no save succeeded");
             return 1;
         }
         shown = file == files[1];
-        midSave += std::filesystem::exists(util::TemporaryPathFor(Agenda));
+        midSave += std::filesystem::exists(util::TemporaryPathFor(agenda));
     }
     std::printf("%d kills in %.1f s, %d left agenda.dat.tmp behind\n", Kills,
                 duration<double>(steady_clock::now() - start).count(), midSave);

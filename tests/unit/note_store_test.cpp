@@ -1,5 +1,6 @@
 #include "notes/note_store.h"
 #include "shared/dates/names.h"
+#include "shared/util/data_file.h"
 
 #include <numeric>
 #include <tuple>
@@ -15,22 +16,25 @@ std::string Texts(const NoteTable &t) {
                            [](auto texts, auto &note) { return texts + note.text + " "; });
 }
 
-TEST(AgendaFile, KeepsWholeRecordsHoldsBackTheRestAndEmptiesTheTableWhenUnreadable) {
+TEST(AgendaFile, KeepsWholeRecordsHoldsBackTheRestAndEmptiesTheTableWhenNotRead) {
     const auto b = EncodeNote({{5, 3, 2026}, "ab"}); // fields little-endian, then length, text, zeros
     EXPECT_EQ(std::string(b.begin(), b.begin() + 10), std::string("\5\0\3\0\xEA\7\2ab\0", 10));
     TempFolder folder;
+    util::DataFile agenda = util::BindDataFile(SysPath(folder.dir), {AgendaFileName});
     const std::string path = folder.dir + "agenda.dat";
     const auto file = WriteNoise(path, 300 * NoteRecordSize + 100); // 45 records too many, then a piece
     NoteTable table;
-    ASSERT_EQ(LoadNotes(table, path).status, util::ReadStatus::Read);
+    DecodeAgendaFile(table, util::LoadDataFile(agenda));
+    ASSERT_EQ(agenda.loaded, util::ReadStatus::Read);
     ASSERT_EQ(NoteCount(table), MaxNotes);
     EXPECT_EQ(HeldBackCount(table), 45u);
     EXPECT_EQ(InsertNote(table, {}), 0) << "a full table takes no more";
-    ASSERT_TRUE(SaveNotes(table, path).ok);
+    ASSERT_TRUE(util::SaveDataFile(agenda, EncodeAgendaFile(table)).ok);
     EXPECT_EQ(ReadBytes(path), SavedForm(file, NoteRecordSize, 6, MaxNotes));
     std::filesystem::remove(path);
     std::filesystem::create_directory(path); // a folder in its place
-    EXPECT_NE(LoadNotes(table, path).reason, "");
+    DecodeAgendaFile(table, util::LoadDataFile(agenda));
+    EXPECT_TRUE(agenda.loaded == util::ReadStatus::NotAFile && agenda.kind == util::FileKind::Folder);
     EXPECT_EQ(NoteCount(table) + HeldBackCount(table), 0u);
 }
 
@@ -38,7 +42,7 @@ TEST(NoteTable, InsertGoesAfterEveryNoteDatedOnOrBeforeIt) {
     const std::pair<CalendarDate, const char *> cases[] = {
         {{5, 3, 2026}, "1 5 new 9 "}, {{0, 0, 0}, "new 1 5 9 "}, {{10, 3, 2026}, "1 5 9 new "}};
     for (const auto &[date, texts] : cases) {
-        NoteTable table{NoteRecord(), {{{1, 3, 2026}, "1"}, {{5, 3, 2026}, "5"}, {{9, 3, 2026}, "9"}}, {}, {}};
+        NoteTable table{NoteRecord(), {{{1, 3, 2026}, "1"}, {{5, 3, 2026}, "5"}, {{9, 3, 2026}, "9"}}, {}};
         InsertNote(table, {date, "new"});
         EXPECT_EQ(Texts(table), texts);
     }

@@ -1,4 +1,5 @@
 #include "longterm/record_store.h"
+#include "shared/util/data_file.h"
 
 #include "tests/unit/test_files.h"
 
@@ -8,16 +9,18 @@ constexpr size_t R = YearMonthRecordSize;
 
 TEST(LongTermFile, KeepsWholeRecordsAndHoldsBackTheRest) {
     TempFolder folder;
+    util::DataFile longTerm = util::BindDataFile(SysPath(folder.dir), {LongTermFileName});
     const std::string path = folder.dir + "lonyrs.dat";
     const auto file = WriteNoise(path, 1100 * R + 17);
     RecordTable table;
-    ASSERT_EQ(LoadRecords(table, path).status, util::ReadStatus::Read);
+    DecodeLongTermFile(table, util::LoadDataFile(longTerm));
+    ASSERT_EQ(longTerm.loaded, util::ReadStatus::Read);
     EXPECT_EQ(RecordCount(table), 1024);
     EXPECT_EQ(HeldBackCount(table), 76u);
     EXPECT_EQ(RecordAt(table, 2).month, file[R + 2] | file[R + 3] << 8);
     EXPECT_EQ(RecordAt(table, 2).note, std::string(&file[R + 5], &file[R + 5 + file[R + 4]]));
     std::filesystem::remove(path); // saved to the file it was loaded from
-    ASSERT_TRUE(SaveRecords(table).ok);
+    ASSERT_TRUE(util::SaveDataFile(longTerm, EncodeLongTermFile(table)).ok);
     EXPECT_EQ(ReadBytes(path), SavedForm(file, R, 4, 1024));
 }
 

@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 #include <gtest/gtest.h>
+#include "shared/util/system_path.h"
 
 namespace testing_support {
 
@@ -13,6 +14,9 @@ struct TempFolder {
     TempFolder() { std::filesystem::create_directory(dir); }
     ~TempFolder() { std::filesystem::remove_all(dir); }
 };
+
+// A test's path (ASCII, or UTF-8 natively) as the system takes it.
+inline util::SystemPath SysPath(const std::string &path) { return util::PathFromUtf8(path); }
 
 inline std::vector<uint8_t> ReadBytes(const std::string &path) {
     return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};

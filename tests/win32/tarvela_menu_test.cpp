@@ -95,11 +95,9 @@ TEST_F(TarvelaMenu, InfoOpensTheWholeHelpPathFromTheStartFolderElseBesideTheProg
 
 TEST_F(TarvelaMenu, ToolsMenuHoldsTheEditorASeparatorAndOneCommandPerTool) {
     WriteTools(ToolLines("Bloc", "a.exe") + ToolLines("B", "b"));
-    const notes::CurrentDirectoryKeeper keeper;
-    ASSERT_TRUE(SetCurrentDirectoryA(folder.dir.c_str()));
     const HWND window =
         CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
-    notes::SetUpToolsMenu(window, "Mnu", 2);
+    notes::SetUpToolsMenu(window, "Mnu", 2, testing_support::SysPath(folder.dir));
     const HMENU popup = GetSubMenu(GetMenu(window), 1);
     for (int pass = 0; pass < 2; ++pass, notes::RebuildToolsMenu(popup, notes::ToolCommandBase)) {
         std::string items; // the same after a rebuild: it replaces the tool commands
