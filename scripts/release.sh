@@ -45,7 +45,7 @@ for size in 16x16 32x32 48x48; do
   expected+=("usr/share/icons/hicolor/$size/apps/tarvela.png" "usr/share/icons/hicolor/$size/apps/velmarix.png")
 done
 # agenda's manual page and completion, once they are in the tree (their install rules are agenda's).
-lintian_options=(--fail-on error,warning)
+lintian_options=(--fail-on "error,warning")
 if [ -f cli/agenda.1 ]; then
   expected+=(usr/share/man/man1/agenda.1.gz)
 else
