@@ -9,14 +9,16 @@
 #     before: run.sh of the commit before the launcher
 #     after:  tarvela; and run.sh with nothing changed
 # "after" is this checkout's build/stage (what run.sh installs: the package's files). Cases run
-# interleaved, one of each in turn, RUNS rounds (9 by default; the quick log-on cases ten times
-# a round); medians in ms. The moment a dialog is visible is taken inside Wine by
-# window-helper, which then ends the program. Not a test: a busy machine stretches the ratios.
+# interleaved, one of each in a random order, RUNS rounds (15 by default; the quick log-on
+# cases ten times a round); medians in ms, every sample in build/bench-launcher/samples.txt.
+# The moment a dialog is visible is taken inside Wine by window-helper, which then ends the
+# program. Not a test: a busy machine stretches the ratios, and so does editing the checkout
+# meanwhile (run.sh then builds).
 # Usage: bench-launcher.sh [RUNS]   (as root: the old run.sh installs packages)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
-runs=${1:-9}
+runs=${1:-15}
 work="$repo/build/bench-launcher"
 scripts/run.sh --help >/dev/null # builds and installs build/stage
 stage="$repo/build/stage"
@@ -68,19 +70,24 @@ time_dialog() {
 }
 in_folder() { (cd "$1" && shift && exec "$@"); }
 
-# one_round: a line "CASE MS" for each case, once (the quick log-on cases ten times).
-one_round() {
-  local none="$work/data/none-due" full="$work/data/full"
-  echo "logon_before $(TARVELA_HOME=$none-before time_exit "$work/before/scripts/run.sh" tarvela 1)"
-  for _ in $(seq 10); do
-    echo "agenda_due $(time_exit "$stage/bin/agenda" due --dir "$none")"
-    echo "logon_after $(TARVELA_HOME=$none time_exit "$stage/bin/tarvela" --logon)"
-    echo "logon_run_sh $(TARVELA_HOME=$none time_exit scripts/run.sh tarvela --logon)"
-  done
-  echo "dialog_before $(TARVELA_HOME=$full-before time_dialog "$work/before/scripts/run.sh")"
-  echo "wine_direct $(time_dialog in_folder "$full" /usr/lib/wine/wine64 "$stage/lib/tarvela/Tarvela.exe")"
-  echo "dialog_after $(TARVELA_HOME=$full time_dialog "$stage/bin/tarvela")"
-  echo "dialog_run_sh $(TARVELA_HOME=$full time_dialog scripts/run.sh)"
+# The cases: each prints the ms of one run.
+none="$work/data/none-due" full="$work/data/full"
+logon_before() { TARVELA_HOME=$none-before time_exit "$work/before/scripts/run.sh" tarvela 1; }
+agenda_due() { time_exit "$stage/bin/agenda" due --dir "$none"; }
+logon_after() { TARVELA_HOME=$none time_exit "$stage/bin/tarvela" --logon; }
+logon_run_sh() { TARVELA_HOME=$none time_exit scripts/run.sh tarvela --logon; }
+dialog_before() { TARVELA_HOME=$full-before time_dialog "$work/before/scripts/run.sh"; }
+wine_direct() { time_dialog in_folder "$full" /usr/lib/wine/wine64 "$stage/lib/tarvela/Tarvela.exe"; }
+dialog_after() { TARVELA_HOME=$full time_dialog "$stage/bin/tarvela"; }
+dialog_run_sh() { TARVELA_HOME=$full time_dialog scripts/run.sh; }
+# in_turn CASE...: "CASE MS" for each case, in a new random order each time, so that no case
+# always runs after the same one.
+in_turn() {
+  local case
+  for case in $(shuf -e "$@"); do echo "$case $("$case")"; done
+}
+quick_logons() { # ten rounds of the quick log-on cases
+  for _ in $(seq 10); do in_turn agenda_due logon_after logon_run_sh; done
 }
 
 bench() {
@@ -89,13 +96,19 @@ bench() {
   "$stage/lib/tarvela/wine-prefix.sh" "$WINEPREFIX"
   /usr/lib/wine/wineserver64 -p
   /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1
-  for _ in $(seq "$runs"); do one_round; done
+  for _ in $(seq "$runs"); do
+    echo "logon_before $(logon_before)"
+    quick_logons
+    in_turn dialog_before wine_direct dialog_after dialog_run_sh
+  done
   /usr/lib/wine/wineserver64 -k
 }
-export work stage runs
+export work stage runs none full
 # xvfb-run is a sh script, which does not hand exported functions on: they go as text.
-samples=$(xvfb-run -a -s "-screen 0 1280x1024x24" \
-  bash -c "$(declare -f elapsed time_exit time_dialog in_folder one_round bench); bench")
+functions=$(declare -f elapsed time_exit time_dialog in_folder logon_before agenda_due logon_after logon_run_sh \
+  dialog_before wine_direct dialog_after dialog_run_sh in_turn quick_logons bench)
+samples=$(xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "$functions; bench")
+echo "$samples" >"$work/samples.txt"
 echo "medians of $runs interleaved rounds (ms), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg):"
 awk '
   { v[$1] = v[$1] " " $2 }
@@ -106,19 +119,20 @@ awk '
   }
   function row(label, name, base, goal,   m) {
     m = median(name)
-    if (base == "") printf "  %-44s %9.1f\n", label, m
-    else printf "  %-44s %9.1f  %7.2f x  goal <= %.1f x: %s\n", label, m, m / median(base), goal,
-                m / median(base) <= goal ? "met" : "NOT MET"
+    printf "  %-46s %8.1f", label, m
+    if (base != "") printf "  %6.2f x", m / median(base)
+    if (goal != "") printf "  goal <= %.1f x: %s", goal, m / median(base) <= goal ? "met" : "NOT MET"
+    print ""
   }
   END {
     print "log-on check, 255 notes, none due"
     row("agenda due alone", "agenda_due")
     row("before: run.sh tarvela 1", "logon_before", "agenda_due", 2)
     row("after: tarvela --logon", "logon_after", "agenda_due", 2)
-    row("after: run.sh tarvela --logon, nothing changed", "logon_run_sh", "agenda_due", 2)
+    row("after: run.sh tarvela --logon, nothing changed", "logon_run_sh", "agenda_due")
     print "Tarvela, 255 notes, until its dialog is visible"
     row("wine Tarvela.exe, warm server", "wine_direct")
     row("before: run.sh", "dialog_before", "wine_direct", 1.2)
     row("after: tarvela", "dialog_after", "wine_direct", 1.2)
-    row("after: run.sh, nothing changed", "dialog_run_sh", "wine_direct", 1.2)
+    row("after: run.sh, nothing changed", "dialog_run_sh", "wine_direct")
   }' <<<"$samples"
