@@ -85,7 +85,8 @@ std::string FileYearText(std::string_view path) {
     FILETIME local;
     WORD date = 0;
     WORD time = 0;
-    if (!FindEntry(PathFromAnsi(path), Archive, entry) || !FileTimeToLocalFileTime(&entry.ftLastWriteTime, &local) ||
+    if (!FindEntry(PathFromAnsi(path), Archive, entry) ||
+        !FileTimeToLocalFileTime(&entry.ftLastWriteTime, &local) ||
         !FileTimeToDosDateTime(&local, &date, &time))
         return {};
     return convert::NumberToText(DosYear(static_cast<uint32_t>(date) << 16 | time));

@@ -6,6 +6,7 @@
 #include "tests/win32/program_test.h"
 
 using namespace driver;
+using notes::NoteRecord;
 
 namespace {
 
@@ -84,7 +85,7 @@ TEST_F(TarvelaMenu, InfoOpensTheWholeHelpPathFromTheStartFolderElseBesideTheProg
     RegSetValueA(HKEY_CLASSES_ROOT, ".pdf", REG_SZ, "AgendaRecorder", 0);
     for (const std::string &exe : {std::string(TARVELA_EXE), blank + "\\Tarvela.exe"}) {
         std::filesystem::remove(log); // started in the folder of the document, then away from it
-        program = std::make_unique<Program>(exe, exe == TARVELA_EXE ? blank : here);
+        program = std::make_unique<Program>(exe, testing_support::SysPath(exe == TARVELA_EXE ? blank : here));
         FindMainDialog();
         Command(800);
         EXPECT_TRUE(WaitUntil([&] { return testing_support::ReadBytes(log) == Bytes(help); })) << exe;
@@ -114,8 +115,9 @@ TEST_F(TarvelaMenu, ToolsMenuHoldsTheEditorASeparatorAndOneCommandPerTool) {
 TEST_F(TarvelaMenu, ToolsStartInTheirWorkingDirectoryOrSayWhyNot) {
     const std::string recorder = RECORD_START_EXE " started.txt";
     std::filesystem::create_directory(folder.dir + "work");
-    WriteTools(ToolLines("1", recorder, "work") + ToolLines("2", recorder) + ToolLines("3", recorder, "nowhere") +
-               ToolLines("4", recorder, "Tools.rel") + ToolLines("5", "nothing-here.exe"));
+    WriteTools(ToolLines("1", recorder, "work") + ToolLines("2", recorder) +
+               ToolLines("3", recorder, "nowhere") + ToolLines("4", recorder, "Tools.rel") +
+               ToolLines("5", "nothing-here.exe"));
     Start();
     Command(531);
     EXPECT_TRUE(WaitUntil([&] { return std::filesystem::exists(folder.dir + "work/started.txt"); }));
@@ -127,6 +129,38 @@ TEST_F(TarvelaMenu, ToolsStartInTheirWorkingDirectoryOrSayWhyNot) {
     EXPECT_EQ(ExpectBox("No se puede entrar en el directorio", IDOK).rfind("Tools.rel:\n", 0), 0u);
     Command(535);
     EXPECT_EQ(ExpectBox("No se puede abrir", IDOK).rfind("nothing-here.exe:\n", 0), 0u);
+}
+
+// Started in a folder named outside Windows-1252 ("Lódz" to the ANSI calls): after a tool has run
+// in its own folder, the tools and the notes are saved where they were read, without a question.
+TEST_F(TarvelaMenu, DataFilesStayInAStartFolderNamedOutsideTheAnsiCodePage) {
+    startFolder += L"\\\u0141\u00F3d\u017A";
+    const std::filesystem::path start(startFolder), work = folder.dir + "work";
+    std::filesystem::create_directories(start);
+    std::filesystem::create_directory(work);
+    const NoteRecord old = On(today + std::chrono::days{3}, "vieja"),
+                     added = On(today + std::chrono::days{5}, "nueva");
+    testing_support::WriteBytes(start / "agenda.dat", FileOf({old}));
+    testing_support::WriteBytes(start / "Tools.rel",
+                                Bytes(ToolLines("1", RECORD_START_EXE " started.txt", work.string())));
+    Start();
+    Command(531);
+    EXPECT_TRUE(WaitUntil([&] { return std::filesystem::exists(work / "started.txt"); }));
+    const HWND tools = OpenTools();
+    SetText(tools, Title, "2");
+    Click(tools, StoreTool);
+    ClickAsync(tools, SaveTools); // saved without a question, so the dialog closes
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(tools); }));
+    SetText(dialog, 112, dates::DateText(added.date));
+    SetText(dialog, 110, added.text);
+    Click(dialog, 3);
+    ClickAsync(dialog, IDOK);
+    ExpectBox("Hecho", IDOK, "modificaciones guardadas");
+    ExpectExit();
+    EXPECT_EQ(testing_support::ReadBytes(start / "agenda.dat"), FileOf({old, added}));
+    EXPECT_EQ(testing_support::ReadBytes(start / "Tools.rel"),
+              Bytes(ToolLines("1", RECORD_START_EXE " started.txt", work.string()) + ToolLines("2", "")));
+    EXPECT_FALSE(std::filesystem::exists(work / "agenda.dat") || std::filesystem::exists(work / "Tools.rel"));
 }
 
 TEST_F(TarvelaMenu, TheToolsDialogEditsACopyOfTheListThatOnlyOkSaves) {
