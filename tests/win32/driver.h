@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "shared/util/system_path.h"
 
 namespace driver {
 
@@ -28,14 +29,16 @@ inline std::string Narrow(const std::wstring &text) {
 
 class Program {
   public:
+    // exe, folder and arguments in UTF-8, so that a folder may be named outside the ANSI code page.
     Program(std::string exe, const std::string &folder, const std::string &arguments = "") {
         for (char &c : exe)
             if (c == '/') c = '\\';
-        std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
-        STARTUPINFOA startup{};
+        std::wstring commandLine =
+            util::PathFromUtf8("\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments));
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                            &startup, &info_))
+        if (!CreateProcessW(util::PathFromUtf8(exe).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                            nullptr, util::PathFromUtf8(folder).c_str(), &startup, &info_))
             info_ = {};
     }
     ~Program() {
