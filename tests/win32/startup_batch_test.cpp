@@ -5,6 +5,7 @@
 #include <filesystem>
 #include "notes/startup_batch_file.h"
 #include "tests/unit/test_files.h"
+#include "tests/win32/driver.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -19,8 +20,6 @@ class StartupBatch : public ::testing::Test {
     const testing_support::TempFolder temp;
     const fs::path base = fs::path(testing_support::SysPath(temp.dir)).make_preferred();
     const fs::path startup = base / L"Inicio", log = base / L"log";
-    int runs = 0;
-    std::string output; // the start of what cmd wrote in the last run
 
     StartupBatch() {
         fs::create_directory(startup);
@@ -28,33 +27,18 @@ class StartupBatch : public ::testing::Test {
     }
 
     // Writes the batch file that starts program in folder and runs it; returns what the recorder logged,
-    // a line per start, and "[cmd did not end]" after it when cmd had not ended within 10 s.
+    // a line per start, and "[cmd did not end]" after it when cmd had not ended within 10 s. What cmd
+    // writes goes to the test's output.
     std::string Run(const fs::path &folder, const std::wstring &program) {
         const notes::StartupBatchBytes batch = notes::MakeStartupBatch(folder, program);
         if (batch.bytes.empty()) return "no batch file for " + util::PathToUtf8(batch.unnamable);
         const fs::path file = startup / (program + L".bat");
         std::ofstream(file, std::ios::binary) << batch.bytes;
         fs::remove(log);
-        // A cmd left running keeps its own.
-        const fs::path written = base / (L"output" + std::to_wstring(++runs));
-        SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-        STARTUPINFOW start{};
-        start.cb = sizeof start;
-        start.dwFlags = STARTF_USESTDHANDLES;
-        start.hStdOutput = start.hStdError = CreateFileW(written.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                                         &inherited, CREATE_ALWAYS, 0, nullptr);
-        std::wstring command = L"cmd.exe /c \"\"" + file.native() + L"\"\"";
-        PROCESS_INFORMATION cmd{};
-        const bool started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                                            nullptr, startup.c_str(), &start, &cmd);
-        CloseHandle(start.hStdOutput);
-        if (!started) return "cmd.exe did not start";
-        const bool ended = WaitForSingleObject(cmd.hProcess, 10000) == WAIT_OBJECT_0;
-        if (!ended) TerminateProcess(cmd.hProcess, 1);
-        CloseHandle(cmd.hThread);
-        CloseHandle(cmd.hProcess);
-        output = Read(written).substr(0, 500);
-        return Read(log) + (ended ? "" : "[cmd did not end]");
+        DWORD code = 0;
+        const driver::Program cmd(std::getenv("ComSpec"), util::PathToUtf8(startup),
+                                  "/c \"\"" + util::PathToUtf8(file) + "\"\"");
+        return Read(log) + (cmd.WaitForExit(code) ? "" : "[cmd did not end]");
     }
 };
 
@@ -70,14 +54,14 @@ TEST_F(StartupBatch, StartsTheProgramOnceInItsFolderWithTheArgumentOneWhateverTh
         const fs::path folder = base / name;
         fs::create_directory(folder);
         fs::copy_file(RECORD_FOLDER_EXE, folder / (program + std::wstring(L".exe")));
-        EXPECT_EQ(Run(folder, program), util::PathToUtf8(folder) + "|1\n") << output;
+        EXPECT_EQ(Run(folder, program), util::PathToUtf8(folder) + "|1\n");
     }
     for (const fs::directory_entry &entry : fs::recursive_directory_iterator(base))
         EXPECT_NE(entry.path().filename(), L"X")
             << "a folder name ran as a command: " << util::PathToUtf8(entry.path());
     // A folder gone since the file was written (the program moved): nothing starts, and cmd ends
     // instead of starting the batch file again from the start-up folder.
-    EXPECT_EQ(Run(base / L"Movida", L"Tarvela"), "") << output;
+    EXPECT_EQ(Run(base / L"Movida", L"Tarvela"), "");
 }
 
 // Where the system gives no short names (a volume without them), a folder or a program named with a
