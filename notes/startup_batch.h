@@ -14,8 +14,8 @@ util::SystemPath StartupProgramPath(const util::SystemPath &programFolder,
                                     const util::SystemPath &programName);
 
 // "cd /d" and programFolder in quotation marks, then programName + ".exe" in quotation marks and
-// " 1", each line ended by CR LF. Both are texts in the code page the file is written in, which
-// cmd.exe reads it in; "/d" changes the drive too. Inside the quotation marks & ^ ( ) ; , = and
+// " 1", each line ended by CR LF. Both are given in the code page the file is written in (the one
+// cmd.exe reads it in); "/d" changes the drive too. Inside the quotation marks & ^ ( ) ; , = and
 // blanks are plain, but %...% still expands: every % is doubled. The ".exe" keeps the second line
 // from starting the batch file itself when the folder could not be entered.
 std::string StartupBatchText(std::string_view programName, std::string_view programFolder);
