@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "shared/util/system_path.h"
 
 namespace driver {
 
@@ -29,15 +30,16 @@ inline std::string Narrow(const std::wstring &text) {
 
 class Program {
   public:
-    // folder is wide, so that a program can start in a folder named outside Windows-1252.
-    Program(std::string exe, const std::wstring &folder, const std::string &arguments = "") {
+    // exe, folder and arguments in UTF-8, so that a folder may be named outside the ANSI code page.
+    Program(std::string exe, const std::string &folder, const std::string &arguments = "") {
         for (char &c : exe)
             if (c == '/') c = '\\';
-        std::wstring commandLine = Wide("\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments));
+        std::wstring commandLine =
+            util::PathFromUtf8("\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments));
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        if (!CreateProcessW(Wide(exe).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            folder.c_str(), &startup, &info_))
+        if (!CreateProcessW(util::PathFromUtf8(exe).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                            nullptr, util::PathFromUtf8(folder).c_str(), &startup, &info_))
             info_ = {};
     }
     ~Program() {
@@ -77,9 +79,7 @@ inline std::string WindowText(HWND window) {
                                                  reinterpret_cast<LPARAM>(text.data()))));
     return Narrow(text);
 }
-inline std::string ControlText(HWND dialog, int id) {
-    return WindowText(GetDlgItem(dialog, id));
-} // a box's: 0xFFFF
+inline std::string ControlText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); } // a box's: 0xFFFF
 
 // A visible dialog of the process whose caption is caption (whole) or starts with it (a message
 // box is a dialog too).
@@ -110,8 +110,8 @@ inline std::vector<std::string> ListLines(HWND dialog, int id, bool combo = fals
     std::vector<std::string> items;
     const auto count = SendMessageW(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
     for (WPARAM i = 0; static_cast<LRESULT>(i) < count; ++i) {
-        std::wstring text(
-            static_cast<size_t>(SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0)), L'\0');
+        std::wstring text(static_cast<size_t>(SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0)),
+                          L'\0');
         text.push_back(L'\0');
         SendMessageW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
         text.pop_back();
@@ -121,16 +121,13 @@ inline std::vector<std::string> ListLines(HWND dialog, int id, bool combo = fals
 }
 inline std::vector<std::string> ComboItems(HWND dialog, int id) { return ListLines(dialog, id, true); }
 
-inline bool IsChecked(HWND dialog, int id) {
-    return SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+inline bool IsChecked(HWND dialog, int id) { return SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 // The id of the control with the keyboard focus, 0 when none.
 inline int FocusedControl(HWND dialog) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) || info.hwndFocus == nullptr)
-        return 0;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) || info.hwndFocus == nullptr) return 0;
     return GetDlgCtrlID(info.hwndFocus);
 }
 
@@ -166,8 +163,7 @@ inline void PressKey(HWND dialog, int id, WORD key) {
 // Holds a file open with no sharing, so that nobody else can read, replace or delete it, until reset.
 using FileLock = std::unique_ptr<void, BOOL(WINAPI *)(HANDLE)>;
 inline FileLock HoldFile(const std::filesystem::path &path) {
-    return {CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr),
-            CloseHandle};
+    return {CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr), CloseHandle};
 }
 
 } // namespace driver

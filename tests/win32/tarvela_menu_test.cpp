@@ -2,6 +2,7 @@
 // document (800). The tools menu is also set up in this process, which has notes.rc linked in.
 #include <windows.h>
 #include <shlobj.h>
+#include "notes/startup_batch_file.h"
 #include "notes/tools_menu.h"
 #include "tests/win32/program_test.h"
 
@@ -59,7 +60,7 @@ TEST_F(TarvelaMenu, InstallerWritesAndDeletesTheBatchFileAndStaysOpenWhenItCanno
     }
     std::filesystem::remove(batch + ".tmp");
     Accept("Hecho", "Creado acceso de Tarvelaen el menú [Inicio]");
-    EXPECT_EQ(testing_support::ReadBytes(batch), Bytes("cd /d " + here + "\r\nTarvela 1\r\n"));
+    EXPECT_EQ(testing_support::ReadBytes(batch), Bytes("cd /d \"" + here + "\"\r\n\"Tarvela.exe\" 1\r\n"));
 
     EXPECT_EQ(OpenInstaller(), "INSTALADO en menú INICIO|Acción: DESINSTALAR");
     EXPECT_EQ(ControlText(installer, 102), inicio);
@@ -70,6 +71,21 @@ TEST_F(TarvelaMenu, InstallerWritesAndDeletesTheBatchFileAndStaysOpenWhenItCanno
     ShowWindow(installer, SW_MINIMIZE); // item 300 brings the open installer back, opens no other
     Command(300);
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(installer); }, 3000));
+}
+
+// Edit 101 shows a best fit of the folder (Lódz), and left so stands for the folder itself.
+TEST_F(TarvelaMenu, InstallerTakesTheProgramFolderItShowsThoughNamedOutsideTheAnsiCodePage) {
+    const std::wstring lodz = testing_support::SysPath(here) + L"\\Łódź", exe = lodz + L"\\Tarvela.exe";
+    const std::string inicio = here + "\\Inicio";
+    ASSERT_TRUE(CreateDirectoryW(lodz.c_str(), nullptr) && CreateDirectoryA(inicio.c_str(), nullptr));
+    ASSERT_TRUE(CopyFileW(util::PathFromUtf8(TARVELA_EXE).c_str(), exe.c_str(), FALSE));
+    program = std::make_unique<Program>(util::PathToUtf8(exe), util::PathToUtf8(lodz));
+    FindMainDialog();
+    OpenInstaller();
+    SetText(installer, 102, inicio);
+    Accept("Hecho");
+    EXPECT_EQ(testing_support::ReadBytes(inicio + "\\Tarvela.bat"),
+              Bytes(notes::MakeStartupBatch(lodz, L"Tarvela").bytes));
 }
 
 TEST_F(TarvelaMenu, InfoOpensTheWholeHelpPathFromTheStartFolderElseBesideTheProgram) {
@@ -85,7 +101,7 @@ TEST_F(TarvelaMenu, InfoOpensTheWholeHelpPathFromTheStartFolderElseBesideTheProg
     RegSetValueA(HKEY_CLASSES_ROOT, ".pdf", REG_SZ, "AgendaRecorder", 0);
     for (const std::string &exe : {std::string(TARVELA_EXE), blank + "\\Tarvela.exe"}) {
         std::filesystem::remove(log); // started in the folder of the document, then away from it
-        program = std::make_unique<Program>(exe, testing_support::SysPath(exe == TARVELA_EXE ? blank : here));
+        program = std::make_unique<Program>(exe, exe == TARVELA_EXE ? blank : here);
         FindMainDialog();
         Command(800);
         EXPECT_TRUE(WaitUntil([&] { return testing_support::ReadBytes(log) == Bytes(help); })) << exe;
