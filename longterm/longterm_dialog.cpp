@@ -38,7 +38,8 @@ bool EditingExistingRecord() {
 void FillRecordList(HWND dialog) {
     std::vector<util::ShortText> lines;
     lines.reserve(state.table.records.size());
-    for (const YearMonthRecord &record : state.table.records) lines.push_back(RecordListLine(record));
+    for (const YearMonthRecord &record : state.table.records)
+        lines.push_back(RecordListLine(record));
     ListFill(dialog, IDC_RECORD_LIST, lines);
 }
 
@@ -86,9 +87,7 @@ void DeleteCurrentRecord(HWND dialog) {
     FillRecordList(dialog);
 }
 
-bool SaveRecordsReporting() {
-    return util::SaveAsking(state.file, EncodeLongTermFile(state.table));
-}
+bool SaveRecordsReporting() { return util::SaveAsking(state.file, EncodeLongTermFile(state.table)); }
 
 void LeaveSaving(HWND dialog) {
     if (!state.table.Modified || SaveRecordsReporting()) EndDialog(dialog, 1);

@@ -73,8 +73,9 @@ std::vector<uint8_t> EncodeNote(const NoteRecord &note) {
 NoteRecord DecodeNote(std::span<const uint8_t> bytes) {
     // The text made at its length in one step: assign into an empty string takes the general
     // replace path, a tenth of the whole load.
-    return {{util::GetU16(bytes, DayOffset), util::GetU16(bytes, MonthOffset), util::GetU16(bytes, YearOffset)},
-            std::string(util::GetShortString(bytes, TextOffset, MaxNoteText))};
+    return {
+        {util::GetU16(bytes, DayOffset), util::GetU16(bytes, MonthOffset), util::GetU16(bytes, YearOffset)},
+        std::string(util::GetShortString(bytes, TextOffset, MaxNoteText))};
 }
 
 uint8_t NoteCount(const NoteTable &table) { return static_cast<uint8_t>(table.notes.size()); }

@@ -21,11 +21,13 @@ constexpr const char *HelpDocument = "Tarvela.pdf";
 void OpenHelpDocument() {
     util::SystemPath path = util::JoinPath(StartDirectory, HelpDocument);
     const util::SystemPath program = util::ProgramFilePath();
-    const util::SystemPath besideProgram = util::JoinPath(program.substr(0, program.rfind(L'\\')), HelpDocument);
+    const util::SystemPath besideProgram =
+        util::JoinPath(program.substr(0, program.rfind(L'\\')), HelpDocument);
     if (!util::FileExists(path) && util::FileExists(besideProgram)) path = besideProgram;
     const uint16_t result = util::OpenDocument(path);
     if (util::LaunchFailed(result))
-        util::ShowMessageFlags("No se puede abrir", util::DisplayPath(path) + "\n" + util::LaunchFailureReason(result),
+        util::ShowMessageFlags("No se puede abrir",
+                               util::DisplayPath(path) + "\n" + util::LaunchFailureReason(result),
                                MB_ICONEXCLAMATION);
 }
 

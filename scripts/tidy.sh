@@ -10,10 +10,15 @@ cmake --preset windows-x64 >/dev/null
 python3 scripts/tidy-database.py . build/native/compile_commands.json \
   build/windows-x64/compile_commands.json build/tidy/compile_commands.json
 
-findings=build/tidy/findings.txt
-python3 -c 'import json, sys; print("\n".join(e["file"] for e in json.load(open(sys.argv[1]))))' \
-  build/tidy/compile_commands.json |
-  xargs -P 2 -n 1 clang-tidy -p build/tidy --quiet --use-color=false >"$findings" 2>/dev/null || true
+findings=build/tidy/findings.txt errors=build/tidy/errors.txt
+# A clang-tidy that cannot run, or cannot compile a file, fails the check and shows why.
+if ! python3 -c 'import json, sys; print("\n".join(e["file"] for e in json.load(open(sys.argv[1]))))' \
+     build/tidy/compile_commands.json |
+     xargs -P 2 -n 1 clang-tidy -p build/tidy --quiet --use-color=false >"$findings" 2>"$errors"; then
+  cat "$findings" "$errors"
+  echo "clang-tidy: failed to run (above)" >&2
+  exit 1
+fi
 count=$(grep -cE ': (warning|error): ' "$findings" || true)
 if [ "$count" -ne 0 ]; then
   cat "$findings"

@@ -22,18 +22,18 @@ chapters=(
   "Escribir una nota" "Corregir una nota" "Eliminar una nota" "Guardar y salir" "El menú"
   "Las herramientas: menú «Útiles»" "La ventana «Edición útiles»" "El fichero Tools.rel"
   "Cómo se abre una herramienta" "El arranque automático" "El modo de arranque: Tarvela 1"
-  "En Windows: «Inclusión en el menú Inicio»" "En Linux" "Velmarix: «Agenda por años»"
+  "En Windows: «Inclusión en el menú Inicio»" "Sólo en Linux, con Wine" "Velmarix: «Agenda por años»"
   "La ventana «Respecto a»" "Los ficheros de datos" "Dónde están" "Cómo se protegen"
-  "Tarvela y Velmarix en Linux")
+  "La orden agenda" "Sólo en Linux: Tarvela y Velmarix con Wine")
 terms=(
   "Todas" "hoy y mañ." "Semana actual" "Próxima semana" "Mes actual" "Próximo mes"
   "aceptar" "elimina" "nueva" "Aceptar" "Salir" "¿eliminar nota seleccionada?"
   "¿guardar los cambios?" "modificaciones guardadas" "Configuración" "Útiles" "Edición útiles"
   "<- ok" "esc" "Dir. de trabajo" "parámetros" ".exe" "Inclusión en el menú Inicio"
-  "Tarvela.bat" "Tarvela 1" "Ok" "¿eliminar el registro?" "¿guardarlos?" "Respecto a Velmarix"
+  "Tarvela.bat" "\"Tarvela.exe\" 1" "Tarvela 1" "Ok" "¿eliminar el registro?" "¿guardarlos?" "Respecto a Velmarix"
   "agenda.dat" "lonyrs.dat" "Tools.rel" "Tarvela.pdf" "agenda.dat.tmp" "Error al guardar"
   "255 notas" "1024" "~/TarvelaAgenda" "~/VelmarixAgenda" "scripts/run.sh"
-  "tarvela --autostart on" "tarvela --autostart off")
+  "tarvela --autostart on" "tarvela --autostart off" "agenda due" "agenda --help")
 for wanted in "${chapters[@]}" "${terms[@]}"; do
   grep -qF -- "$wanted" <<<"$text" || fail "no \"$wanted\" in the text"
 done

@@ -130,9 +130,10 @@ LRESULT CALLBACK AboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// A registration the system refused is tried again at the next opening.
 bool RegisterAboutClass() {
     if (state.AboutClassRegistered) return true;
-    state.backgroundBrush = CreateSolidBrush(AboutBackground);
+    if (state.backgroundBrush == nullptr) state.backgroundBrush = CreateSolidBrush(AboutBackground);
     WNDCLASSA windowClass{};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = AboutWindowProc;
@@ -141,8 +142,8 @@ bool RegisterAboutClass() {
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = state.backgroundBrush;
     windowClass.lpszClassName = AboutClassName;
-    state.AboutClassRegistered = true;
-    return RegisterClassA(&windowClass) != 0;
+    state.AboutClassRegistered = RegisterClassA(&windowClass) != 0;
+    return state.AboutClassRegistered;
 }
 
 // Pixels per logical inch of the screen, as the system tells a DPI-aware program.

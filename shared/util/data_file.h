@@ -15,17 +15,17 @@ namespace util {
 struct DataFileWords {
     std::string_view file = {}; // "agenda.dat"
     std::string_view noun = {}; // what it holds, plural: "notas"
-    bool feminine = false; // "las notas", "los registros"
+    bool feminine = false;      // "las notas", "los registros"
 };
 
 struct DataFile {
     SystemPath path;
     DataFileWords words;
-    FileSnapshot onDisk;            // what the file held when last read or written here
+    FileSnapshot onDisk;                     // what the file held when last read or written here
     ReadStatus loaded = ReadStatus::Missing; // how the load went
-    FileKind kind = FileKind::File; // when loaded is NotAFile: what stands there
-    std::string reason;             // when loaded is Unreadable: the system's words
-    bool notReadAtStart = false;    // it exists but was not read: ask before replacing it
+    FileKind kind = FileKind::File;          // when loaded is NotAFile: what stands there
+    std::string reason;                      // when loaded is Unreadable: the system's words
+    bool notReadAtStart = false;             // it exists but was not read: ask before replacing it
 };
 
 // The file words.file in folder, not read yet.

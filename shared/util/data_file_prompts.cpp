@@ -67,9 +67,9 @@ void ReportHeldBack(const DataFile &file, size_t total, size_t shown) {
     const DataFileWords &words = file.words;
     const std::string noun(words.noun);
     ShowMessageFlags(std::string(words.feminine ? "Demasiadas " : "Demasiados ") + noun,
-                     std::string(words.file) + " tiene " + convert::NumberToText(static_cast<int32_t>(total)) + " " +
-                         noun + "; se muestran " + Article(words) + " " +
-                         convert::NumberToText(static_cast<int32_t>(shown)) +
+                     std::string(words.file) + " tiene " +
+                         convert::NumberToText(static_cast<int32_t>(total)) + " " + noun + "; se muestran " +
+                         Article(words) + " " + convert::NumberToText(static_cast<int32_t>(shown)) +
                          (words.feminine ? " primeras.\n" : " primeros.\n") + Article(words, true) +
                          " demás se conservan sin cambios al guardar.",
                      MB_ICONINFORMATION);
@@ -80,8 +80,9 @@ bool SaveAsking(DataFile &file, std::vector<uint8_t> bytes) {
     const WriteResult saved = SaveDataFile(file, std::move(bytes));
     if (!saved.ok)
         ShowMessageFlags("Error al guardar",
-                         "No se han podido guardar " + Records(file.words) + " en " + std::string(file.words.file) +
-                             ":\n" + (saved.kind == FileKind::File ? saved.reason : NotAFile(saved.kind)) +
+                         "No se han podido guardar " + Records(file.words) + " en " +
+                             std::string(file.words.file) + ":\n" +
+                             (saved.kind == FileKind::File ? saved.reason : NotAFile(saved.kind)) +
                              "\nNo se ha perdido ningún cambio.",
                          MB_ICONEXCLAMATION);
     return saved.ok;

@@ -79,7 +79,7 @@ SystemPath FinalPath(const SystemPath &path) {
         const ssize_t length = ::readlink(at.c_str(), target, sizeof target);
         if (length <= 0 || static_cast<size_t>(length) == sizeof target) return at;
         std::string next(target, static_cast<size_t>(length));
-        at = next.front() == '/' ? next : FolderOf(at) + "/" + next;
+        at = next.front() == '/' ? next : FolderOf(at).append("/").append(next);
     }
     return at;
 }

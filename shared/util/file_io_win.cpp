@@ -44,14 +44,15 @@ struct Probe {
 };
 
 Probe ProbePath(const SystemPath &path, SystemPath *final = nullptr) {
-    HandleCloser entry{CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
+    HandleCloser entry{CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
     if (entry.handle == INVALID_HANDLE_VALUE) return {GetLastError(), FileKind::File};
     Probe probe;
     BY_HANDLE_FILE_INFORMATION info{};
     switch (GetFileType(entry.handle)) {
     case FILE_TYPE_DISK:
-        if (GetFileInformationByHandle(entry.handle, &info) && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        if (GetFileInformationByHandle(entry.handle, &info) &&
+            (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
             probe.kind = FileKind::Folder;
         break;
     case FILE_TYPE_PIPE: probe.kind = FileKind::Pipe; break;
@@ -171,8 +172,8 @@ WriteResult WriteFileSafely(const SystemPath &path, const std::vector<uint8_t> &
 
     const SystemPath temporary = TemporaryPathFor(target);
     DeleteFileW(temporary.c_str()); // a stale one from a save that was cut short
-    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file =
+        CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return {false, FileKind::File, SystemReason(GetLastError())};
 
     DWORD error = ERROR_SUCCESS;

@@ -51,14 +51,23 @@ bool OpenTextForReading(std::string_view path, TextFile &file) {
 
 bool CreateTextFile(std::string_view path, TextFile &file) { return Open(path, "w", file); }
 
-WriteResult EraseFile(std::string_view path) {
-    if (DeleteFileA(ShortString(path).c_str())) return {true, FileKind::File, {}};
+WriteResult EraseFile(const SystemPath &path) {
+    if (DeleteFileW(path.c_str())) return {true, FileKind::File, {}};
     return {false, FileKind::File, SystemReason(GetLastError())};
 }
 
 SystemPath PathFromAnsi(std::string_view path) { return WideFromCodePage(CP_ACP, ShortString(path)); }
 
 std::string DisplayPath(const SystemPath &path) { return WideToCodePage(CP_ACP, path); }
+
+SystemPath ShortPath(const SystemPath &path) {
+    const DWORD size = GetShortPathNameW(path.c_str(), nullptr, 0);
+    SystemPath shortPath(size, L'\0');
+    const DWORD length = size == 0 ? 0 : GetShortPathNameW(path.c_str(), shortPath.data(), size);
+    if (length == 0 || length >= size) return path;
+    shortPath.resize(length);
+    return shortPath;
+}
 
 SystemPath ProgramFilePath() {
     // A path that fills the buffer may have been cut: ask again with room for a longer one.
@@ -85,7 +94,8 @@ std::string FileYearText(std::string_view path) {
     FILETIME local;
     WORD date = 0;
     WORD time = 0;
-    if (!FindEntry(PathFromAnsi(path), Archive, entry) || !FileTimeToLocalFileTime(&entry.ftLastWriteTime, &local) ||
+    if (!FindEntry(PathFromAnsi(path), Archive, entry) ||
+        !FileTimeToLocalFileTime(&entry.ftLastWriteTime, &local) ||
         !FileTimeToDosDateTime(&local, &date, &time))
         return {};
     return convert::NumberToText(DosYear(static_cast<uint32_t>(date) << 16 | time));

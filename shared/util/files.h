@@ -35,12 +35,15 @@ bool OpenTextForReading(std::string_view path, TextFile &file);
 // False, with file left as it was, when that fails (missing folder, bad name, no rights).
 bool CreateTextFile(std::string_view path, TextFile &file);
 // Deletes the file; when that fails (missing, read-only, in use) says why, and nothing changes.
-WriteResult EraseFile(std::string_view path);
+WriteResult EraseFile(const SystemPath &path);
 
 // A path as the programs show it: in the ANSI code page, letters outside it best-fit.
 std::string DisplayPath(const SystemPath &path);
 // A path typed or shown in the ANSI code page, cut to 255 characters, as the wide calls take it.
 SystemPath PathFromAnsi(std::string_view path);
+// path with each part by its short (8.3) name where it has one; path itself when the system
+// gives none (a volume without short names, a path that does not exist).
+SystemPath ShortPath(const SystemPath &path);
 
 // The running program's file, its full path.
 SystemPath ProgramFilePath();

@@ -10,7 +10,8 @@ SystemPath JoinPath(const SystemPath &folder, std::string_view name) {
 
 SystemPath WithSuffix(const SystemPath &path, std::string_view suffix) {
     SystemPath whole = path;
-    for (const char c : suffix) whole += static_cast<SystemPath::value_type>(static_cast<unsigned char>(c));
+    for (const char c : suffix)
+        whole += static_cast<SystemPath::value_type>(static_cast<unsigned char>(c));
     return whole;
 }
 

@@ -6,16 +6,19 @@ namespace util {
 
 SystemPath WideFromCodePage(unsigned codePage, std::string_view text) {
     const int length = static_cast<int>(text.size());
-    SystemPath wide(static_cast<size_t>(MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0)), L'\0');
+    SystemPath wide(static_cast<size_t>(MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0)),
+                    L'\0');
     MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), static_cast<int>(wide.size()));
     return wide;
 }
 
 std::string WideToCodePage(unsigned codePage, const SystemPath &wide) {
     const int length = static_cast<int>(wide.size());
-    std::string text(
-        static_cast<size_t>(WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr)), '\0');
-    WideCharToMultiByte(codePage, 0, wide.data(), length, text.data(), static_cast<int>(text.size()), nullptr, nullptr);
+    std::string text(static_cast<size_t>(
+                         WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr)),
+                     '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), length, text.data(), static_cast<int>(text.size()), nullptr,
+                        nullptr);
     return text;
 }
 

@@ -18,7 +18,9 @@
 namespace {
 using namespace std::chrono;
 // The folder's agenda.dat, saved as the programs save it.
-util::DataFile Agenda() { return util::BindDataFile(util::JoinPath(util::CurrentFolder(), "killed-save"), {"agenda.dat"}); }
+util::DataFile Agenda() {
+    return util::BindDataFile(util::JoinPath(util::CurrentFolder(), "killed-save"), {"agenda.dat"});
+}
 notes::NoteTable Table(size_t which) { // one note, or 200
     notes::NoteTable table;
     table.notes.assign(which == 0 ? 1 : 200, {{3, 4, 2027}, which == 0 ? "una" : "doscientas"});
@@ -41,7 +43,8 @@ HANDLE StartSaver(size_t first) { // this program again, as "save N"
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     // Starting a process can fail now and then under a busy Wine: try again, and say so if it never starts.
-    for (int attempt = 0; !CreateProcessA(self, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    for (int attempt = 0;
+         !CreateProcessA(self, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
          Sleep(100))
         if (++attempt == 4) {
             std::printf("the saver did not start: error %lu\n", GetLastError());
@@ -86,13 +89,15 @@ int main(int argc, char **argv) {
         // Once the saver has written the other table it is saving for good; then a random moment.
         const auto deadline = steady_clock::now() + seconds(10);
         bool saved = false;
-        while (!(saved = util::ReadWholeFile(agenda).bytes == files[1 - shown]) && steady_clock::now() < deadline)
+        while (!(saved = util::ReadWholeFile(agenda).bytes == files[1 - shown]) &&
+               steady_clock::now() < deadline)
             std::this_thread::yield();
         std::this_thread::sleep_for(microseconds(moment(random)));
         KillSaver(saver);
         const std::vector<uint8_t> file = util::ReadWholeFile(agenda).bytes;
         if (!saved || (file != files[0] && file != files[1])) {
-            std::printf("after kill %d: %s\n", kill, saved ? "agenda.dat is neither table" : "no save succeeded");
+            std::printf("after kill %d: %s\n", kill,
+                        saved ? "agenda.dat is neither table" : "no save succeeded");
             return 1;
         }
         shown = file == files[1];

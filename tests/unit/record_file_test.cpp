@@ -1,4 +1,10 @@
+#include "shared/util/data_file.h"
 #include "shared/util/file_io.h"
+
+#include <functional>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "tests/unit/test_files.h"
 
@@ -29,3 +35,41 @@ TEST(FileIo, ReadsWhatASaveWroteAndAFailedSaveLeavesTheFile) {
     EXPECT_TRUE(!result.ok && !result.reason.empty());
     EXPECT_EQ(ReadBytes(name), old);
 }
+
+#ifndef _WIN32
+// A data file that is a link is replaced where the link leads, its old content kept beside it,
+// and the link stays; a folder, a device or a pipe in its place is neither read (nor waited on)
+// nor replaced, nor renamed away as a backup.
+TEST(DataFile, FollowsALinkAndLeavesAloneWhatIsNotAFile) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder.dir + "synced");
+    WriteBytes(folder.dir + "synced/agenda.dat", {1});
+    std::filesystem::create_symlink("synced/agenda.dat", folder.dir + "agenda.dat");
+    util::DataFile agenda = util::BindDataFile(folder.dir, {"agenda.dat"});
+    EXPECT_EQ(util::LoadDataFile(agenda), std::vector<uint8_t>{1});
+    ASSERT_TRUE(util::SaveDataFile(agenda, {2}).ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.dir + "agenda.dat"));
+    EXPECT_EQ(ReadBytes(folder.dir + "synced/agenda.dat"), std::vector<uint8_t>{2});
+    EXPECT_EQ(ReadBytes(folder.dir + "synced/agenda.dat.bak"), std::vector<uint8_t>{1});
+    EXPECT_FALSE(std::filesystem::exists(folder.dir + "agenda.dat.bak"));
+
+    const std::pair<std::function<void(const std::string &)>, util::FileKind> standIns[] = {
+        {[](const std::string &path) { std::filesystem::create_directory(path); }, util::FileKind::Folder},
+        {[](const std::string &path) { std::filesystem::create_symlink("/dev/null", path); },
+         util::FileKind::Device},
+        {[](const std::string &path) { ::mkfifo(path.c_str(), 0600); }, util::FileKind::Pipe}};
+    for (const auto &[make, kind] : standIns) {
+        std::filesystem::remove(folder.dir + "agenda.dat");
+        make(folder.dir + "agenda.dat");
+        const auto type = std::filesystem::symlink_status(folder.dir + "agenda.dat").type();
+        EXPECT_TRUE(util::LoadDataFile(agenda).empty());
+        EXPECT_TRUE(agenda.loaded == util::ReadStatus::NotAFile && agenda.kind == kind) << int(kind);
+        EXPECT_EQ(util::QuestionBeforeSave(agenda), util::SaveQuestion::None);
+        const util::WriteResult saved = util::SaveDataFile(agenda, {3});
+        EXPECT_TRUE(!saved.ok && saved.kind == kind) << int(kind);
+        EXPECT_EQ(std::filesystem::symlink_status(folder.dir + "agenda.dat").type(), type);
+        EXPECT_FALSE(std::filesystem::exists(folder.dir + "agenda.dat.bak"));
+        EXPECT_FALSE(std::filesystem::exists(folder.dir + "agenda.dat.tmp"));
+    }
+}
+#endif

@@ -18,14 +18,14 @@ struct TempFolder {
 // A test's path (ASCII, or UTF-8 natively) as the system takes it.
 inline util::SystemPath SysPath(const std::string &path) { return util::PathFromUtf8(path); }
 
-inline std::vector<uint8_t> ReadBytes(const std::string &path) {
+inline std::vector<uint8_t> ReadBytes(const std::filesystem::path &path) {
     return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
 }
 
-inline void WriteBytes(const std::string &path, const std::vector<uint8_t> &bytes) {
+inline void WriteBytes(const std::filesystem::path &path, const std::vector<uint8_t> &bytes) {
     std::ofstream(path, std::ios::binary) << std::string(bytes.begin(), bytes.end());
 }
-inline std::vector<uint8_t> WriteNoise(const std::string &path, size_t size) {
+inline std::vector<uint8_t> WriteNoise(const std::filesystem::path &path, size_t size) {
     std::vector<uint8_t> bytes(size);
     std::generate(bytes.begin(), bytes.end(), std::mt19937(static_cast<uint32_t>(size)));
     WriteBytes(path, bytes);

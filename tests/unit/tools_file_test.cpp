@@ -54,8 +54,10 @@ TEST(ToolsFile, ToolsBeyondTheSixtyFourthGoBackAsTheyWere) {
     EXPECT_EQ(notes::EncodeTools(list), Bytes(file.erase(file.find(second), second.size())));
 }
 
-TEST(StartupBatch, ChangesDriveAndFolderThenStartsTheProgramWithArgumentOne) {
-    EXPECT_EQ(notes::StartupBatchText("Mi agenda", "D:\\A\xF1o 2026"), "cd /d D:\\A\xF1o 2026\r\nMi agenda 1\r\n");
+// The bytes pass as they are (\xA4 is ñ in the OEM code pages 437 and 850).
+TEST(StartupBatch, QuotesTheFolderAndTheProgramFileAndDoublesEveryPercent) {
+    EXPECT_EQ(notes::StartupBatchText("Mi %agenda%", "D:\\A\xA4o 100% & ^"),
+              "cd /d \"D:\\A\xA4o 100%% & ^\"\r\n\"Mi %%agenda%%.exe\" 1\r\n");
 }
 
 } // namespace

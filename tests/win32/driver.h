@@ -3,10 +3,12 @@
 // Every wait has a timeout; a Program still running when destroyed is ended.
 #pragma once
 #include <windows.h>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+#include "shared/util/system_path.h"
 
 namespace driver {
 
@@ -28,14 +30,16 @@ inline std::string Narrow(const std::wstring &text) {
 
 class Program {
   public:
+    // exe, folder and arguments in UTF-8, so that a folder may be named outside the ANSI code page.
     Program(std::string exe, const std::string &folder, const std::string &arguments = "") {
         for (char &c : exe)
             if (c == '/') c = '\\';
-        std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
-        STARTUPINFOA startup{};
+        std::wstring commandLine =
+            util::PathFromUtf8("\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments));
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                            &startup, &info_))
+        if (!CreateProcessW(util::PathFromUtf8(exe).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                            nullptr, util::PathFromUtf8(folder).c_str(), &startup, &info_))
             info_ = {};
     }
     ~Program() {
@@ -158,8 +162,8 @@ inline void PressKey(HWND dialog, int id, WORD key) {
 
 // Holds a file open with no sharing, so that nobody else can read, replace or delete it, until reset.
 using FileLock = std::unique_ptr<void, BOOL(WINAPI *)(HANDLE)>;
-inline FileLock HoldFile(const std::string &path) {
-    return {CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr), CloseHandle};
+inline FileLock HoldFile(const std::filesystem::path &path) {
+    return {CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr), CloseHandle};
 }
 
 } // namespace driver

@@ -31,9 +31,9 @@ TEST(Files, SearchesErasingAndTheProgramName) {
     }
 
     const HANDLE locked = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    EXPECT_FALSE(EraseFile(path).ok); // held open by another: said, not ignored
+    EXPECT_FALSE(EraseFile(testing_support::SysPath(path)).ok); // held open by another: said, not ignored
     CloseHandle(locked);
-    EXPECT_TRUE(EraseFile(path).ok);
-    EXPECT_FALSE(EraseFile(path).ok); // gone: said, and the program goes on
+    EXPECT_TRUE(EraseFile(testing_support::SysPath(path)).ok);
+    EXPECT_FALSE(EraseFile(testing_support::SysPath(path)).ok); // gone: said, and the program goes on
     EXPECT_EQ(ProgramBaseName(), "win32_test");
 }

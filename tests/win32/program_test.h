@@ -23,11 +23,12 @@ class ProgramTest : public ::testing::Test {
     ProgramTest(std::string exe, std::string caption) : exe_(std::move(exe)), caption_(std::move(caption)) {}
 
     testing_support::TempFolder folder;
+    std::wstring startFolder = testing_support::SysPath(folder.dir); // where Launch starts the program
     std::unique_ptr<Program> program;
     HWND dialog = nullptr;
 
     void Launch(const std::string &arguments = "", const std::string &exe = "") {
-        program = std::make_unique<Program>(exe.empty() ? exe_ : exe, folder.dir, arguments);
+        program = std::make_unique<Program>(exe.empty() ? exe_ : exe, util::PathToUtf8(startFolder), arguments);
     }
     void FindMainDialog() {
         ASSERT_NE(dialog = WaitForDialog(program->Id(), caption_), nullptr) << "the main dialog did not open";
@@ -57,11 +58,13 @@ class ProgramTest : public ::testing::Test {
     // Item 801 opens one About window, with one of its words on the button; asked again while it is
     // open it opens no other. Its button, then its close box, close it; the main dialog stays.
     void ExpectAbout(const std::string &title) {
-        const std::set<std::string> words = {"bueno", "\241Ah!", "\241Oh!", "ps\351", "hum!", "mmm..", "\241vaya!"};
+        const std::set<std::string> words = {"bueno", "\241Ah!", "\241Oh!",  "ps\351",
+                                             "hum!",  "mmm..",   "\241vaya!"};
         const auto windows = [&] {
             std::vector<HWND> found;
             for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "FerSobre", nullptr)) != nullptr;)
-                if (DWORD owner = 0; GetWindowThreadProcessId(w, &owner) && owner == program->Id()) found.push_back(w);
+                if (DWORD owner = 0; GetWindowThreadProcessId(w, &owner) && owner == program->Id())
+                    found.push_back(w);
             return found;
         };
         for (const bool byButton : {true, false}) {
@@ -74,7 +77,8 @@ class ProgramTest : public ::testing::Test {
             EXPECT_EQ(WindowText(about), title);
             EXPECT_NE(SendMessageTimeoutA(dialog, WM_COMMAND, 801, 0, SMTO_NORMAL, 5000, nullptr), 0);
             EXPECT_EQ(windows(), std::vector<HWND>{about});
-            byButton ? SendDlgItemMessageA(about, 1, BM_CLICK, 0, 0) : SendMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+            byButton ? SendDlgItemMessageA(about, 1, BM_CLICK, 0, 0)
+                     : SendMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0);
             EXPECT_TRUE(WaitUntil([&] { return windows().empty(); }));
             EXPECT_TRUE(IsWindowVisible(dialog));
         }

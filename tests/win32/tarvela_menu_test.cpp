@@ -2,10 +2,12 @@
 // document (800). The tools menu is also set up in this process, which has notes.rc linked in.
 #include <windows.h>
 #include <shlobj.h>
+#include "notes/startup_batch_file.h"
 #include "notes/tools_menu.h"
 #include "tests/win32/program_test.h"
 
 using namespace driver;
+using notes::NoteRecord;
 
 namespace {
 
@@ -58,7 +60,7 @@ TEST_F(TarvelaMenu, InstallerWritesAndDeletesTheBatchFileAndStaysOpenWhenItCanno
     }
     std::filesystem::remove(batch + ".tmp");
     Accept("Hecho", "Creado acceso de Tarvelaen el menú [Inicio]");
-    EXPECT_EQ(testing_support::ReadBytes(batch), Bytes("cd /d " + here + "\r\nTarvela 1\r\n"));
+    EXPECT_EQ(testing_support::ReadBytes(batch), Bytes("cd /d \"" + here + "\"\r\n\"Tarvela.exe\" 1\r\n"));
 
     EXPECT_EQ(OpenInstaller(), "INSTALADO en menú INICIO|Acción: DESINSTALAR");
     EXPECT_EQ(ControlText(installer, 102), inicio);
@@ -69,6 +71,21 @@ TEST_F(TarvelaMenu, InstallerWritesAndDeletesTheBatchFileAndStaysOpenWhenItCanno
     ShowWindow(installer, SW_MINIMIZE); // item 300 brings the open installer back, opens no other
     Command(300);
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(installer); }, 3000));
+}
+
+// Edit 101 shows a best fit of the folder (Lódz), and left so stands for the folder itself.
+TEST_F(TarvelaMenu, InstallerTakesTheProgramFolderItShowsThoughNamedOutsideTheAnsiCodePage) {
+    const std::wstring lodz = testing_support::SysPath(here) + L"\\Łódź", exe = lodz + L"\\Tarvela.exe";
+    const std::string inicio = here + "\\Inicio";
+    ASSERT_TRUE(CreateDirectoryW(lodz.c_str(), nullptr) && CreateDirectoryA(inicio.c_str(), nullptr));
+    ASSERT_TRUE(CopyFileW(util::PathFromUtf8(TARVELA_EXE).c_str(), exe.c_str(), FALSE));
+    program = std::make_unique<Program>(util::PathToUtf8(exe), util::PathToUtf8(lodz));
+    FindMainDialog();
+    OpenInstaller();
+    SetText(installer, 102, inicio);
+    Accept("Hecho");
+    EXPECT_EQ(testing_support::ReadBytes(inicio + "\\Tarvela.bat"),
+              Bytes(notes::MakeStartupBatch(lodz, L"Tarvela").bytes));
 }
 
 TEST_F(TarvelaMenu, InfoOpensTheWholeHelpPathFromTheStartFolderElseBesideTheProgram) {
@@ -114,8 +131,9 @@ TEST_F(TarvelaMenu, ToolsMenuHoldsTheEditorASeparatorAndOneCommandPerTool) {
 TEST_F(TarvelaMenu, ToolsStartInTheirWorkingDirectoryOrSayWhyNot) {
     const std::string recorder = RECORD_START_EXE " started.txt";
     std::filesystem::create_directory(folder.dir + "work");
-    WriteTools(ToolLines("1", recorder, "work") + ToolLines("2", recorder) + ToolLines("3", recorder, "nowhere") +
-               ToolLines("4", recorder, "Tools.rel") + ToolLines("5", "nothing-here.exe"));
+    WriteTools(ToolLines("1", recorder, "work") + ToolLines("2", recorder) +
+               ToolLines("3", recorder, "nowhere") + ToolLines("4", recorder, "Tools.rel") +
+               ToolLines("5", "nothing-here.exe"));
     Start();
     Command(531);
     EXPECT_TRUE(WaitUntil([&] { return std::filesystem::exists(folder.dir + "work/started.txt"); }));
@@ -127,6 +145,38 @@ TEST_F(TarvelaMenu, ToolsStartInTheirWorkingDirectoryOrSayWhyNot) {
     EXPECT_EQ(ExpectBox("No se puede entrar en el directorio", IDOK).rfind("Tools.rel:\n", 0), 0u);
     Command(535);
     EXPECT_EQ(ExpectBox("No se puede abrir", IDOK).rfind("nothing-here.exe:\n", 0), 0u);
+}
+
+// Started in a folder named outside Windows-1252 ("Lódz" to the ANSI calls): after a tool has run
+// in its own folder, the tools and the notes are saved where they were read, without a question.
+TEST_F(TarvelaMenu, DataFilesStayInAStartFolderNamedOutsideTheAnsiCodePage) {
+    startFolder += L"\\\u0141\u00F3d\u017A";
+    const std::filesystem::path start(startFolder), work = folder.dir + "work";
+    std::filesystem::create_directories(start);
+    std::filesystem::create_directory(work);
+    const NoteRecord old = On(today + std::chrono::days{3}, "vieja"),
+                     added = On(today + std::chrono::days{5}, "nueva");
+    testing_support::WriteBytes(start / "agenda.dat", FileOf({old}));
+    testing_support::WriteBytes(start / "Tools.rel",
+                                Bytes(ToolLines("1", RECORD_START_EXE " started.txt", work.string())));
+    Start();
+    Command(531);
+    EXPECT_TRUE(WaitUntil([&] { return std::filesystem::exists(work / "started.txt"); }));
+    const HWND tools = OpenTools();
+    SetText(tools, Title, "2");
+    Click(tools, StoreTool);
+    ClickAsync(tools, SaveTools); // saved without a question, so the dialog closes
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(tools); }));
+    SetText(dialog, 112, dates::DateText(added.date));
+    SetText(dialog, 110, added.text);
+    Click(dialog, 3);
+    ClickAsync(dialog, IDOK);
+    ExpectBox("Hecho", IDOK, "modificaciones guardadas");
+    ExpectExit();
+    EXPECT_EQ(testing_support::ReadBytes(start / "agenda.dat"), FileOf({old, added}));
+    EXPECT_EQ(testing_support::ReadBytes(start / "Tools.rel"),
+              Bytes(ToolLines("1", RECORD_START_EXE " started.txt", work.string()) + ToolLines("2", "")));
+    EXPECT_FALSE(std::filesystem::exists(work / "agenda.dat") || std::filesystem::exists(work / "Tools.rel"));
 }
 
 TEST_F(TarvelaMenu, TheToolsDialogEditsACopyOfTheListThatOnlyOkSaves) {

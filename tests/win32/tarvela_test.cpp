@@ -8,8 +8,8 @@ using notes::NoteRecord;
 namespace {
 
 constexpr int LeaveSaving = 1, Leave = 2, Commit = 3, Delete = 4, NewNote = 5, AllNotes = 50,
-              TodayAndTomorrow = 51, MonthCombo = 60, YearCombo = 61, NoteList = 100,
-              NoteText = 110, NoteDate = 112;
+              TodayAndTomorrow = 51, MonthCombo = 60, YearCombo = 61, NoteList = 100, NoteText = 110,
+              NoteDate = 112;
 const std::string DeleteQuestion = "\xBF"
                                    "eliminar nota seleccionada?",
                   SaveQuestion = "\xBFguardar los cambios?";
@@ -222,6 +222,41 @@ TEST_F(TarvelaDialog, NotesBeyondTheTableAreKeptAndAFullAgendaRefusesANewNote) {
     ASSERT_EQ(saved.size(), 299 * notes::NoteRecordSize);
     EXPECT_TRUE(std::equal(saved.end() - 45 * notes::NoteRecordSize, saved.end(),
                            original.end() - 45 * notes::NoteRecordSize));
+}
+
+// agenda.dat made on the Unix side (stand_ins.sh): a link into another folder is saved where it
+// leads; a device, a pipe or a folder in its place is reported and left as it is.
+TEST_F(TarvelaDialog, ALinkedAgendaIsSavedWhereItLeadsAndWhatIsNotAFileIsReported) {
+    const std::string standIns = STAND_INS;
+    ASSERT_TRUE(std::filesystem::exists(standIns + "/synced")) << "ctest runs stand_ins.sh first";
+    startFolder = testing_support::SysPath(standIns + "/link");
+    Start();
+    AddToday("enlazada");
+    SaveOnAceptar();
+    EXPECT_EQ(testing_support::ReadBytes(standIns + "/synced/agenda.dat"), FileOf({On(today, "enlazada")}));
+    EXPECT_TRUE(std::filesystem::exists(standIns + "/synced/agenda.dat.bak"));
+    EXPECT_FALSE(std::filesystem::exists(standIns + "/link/agenda.dat.bak"));
+    for (const std::string what : {"device", "pipe", "folder"}) {
+        startFolder = testing_support::SysPath(standIns + "/" + what);
+        Launch();
+        const std::string shown = ExpectBox("No se puede leer agenda.dat", IDOK);
+        const std::string notAFile = what == "device" ? "un dispositivo"
+                                     : what == "pipe" ? "una tuber\xED"
+                                                        "a"
+                                                      : "una carpeta";
+        EXPECT_EQ(shown.rfind("agenda.dat no es un archivo sino " + notAFile + ":\n", 0), 0u) << shown;
+        FindMainDialog();
+        AddToday("nueva");
+        ClickAsync(dialog, LeaveSaving);
+        ExpectBox("Error al guardar", IDOK,
+                  "No se han podido guardar las notas en agenda.dat:\nno es un archivo sino " + notAFile +
+                      "\nNo se ha perdido ning\xFAn cambio.");
+        ClickAsync(dialog, Leave);
+        ExpectBox("notas modificadas", IDNO, SaveQuestion);
+        ExpectExit();
+        EXPECT_FALSE(std::filesystem::exists(standIns + "/" + what + "/agenda.dat.bak")) << what;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(standIns + "/folder/agenda.dat"));
 }
 
 } // namespace

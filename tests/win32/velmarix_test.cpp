@@ -14,7 +14,11 @@ const std::string SaveQuestion = "\xBFguardarlos?";
 class Velmarix : public ProgramTest {
   protected:
     Velmarix() : ProgramTest(VELMARIX_EXE, "Agenda por a\xF1os") {}
-    const std::string file = folder.dir + "lonyrs.dat";
+    // Started in a folder named outside Windows-1252, which the ANSI calls know only as "Lódz".
+    const std::filesystem::path file = [this] {
+        std::filesystem::create_directory(startFolder += L"\\\u0141\u00F3d\u017A");
+        return std::filesystem::path(startFolder) / "lonyrs.dat";
+    }();
 
     // What a save of these records writes, byte for byte.
     static std::vector<uint8_t> FileOf(const std::vector<YearMonthRecord> &records) {
@@ -78,7 +82,9 @@ TEST_F(Velmarix, DeleteAsksOnlyForASelectedRecordAndLeavingAsksToSave) {
     for (const int answer : {IDNO, IDYES}) {
         SelectListLine(dialog, RecordList, 1);
         ClickAsync(dialog, Delete);
-        ExpectBox("confirmar eliminar", answer, "\xBF" "eliminar el registro?");
+        ExpectBox("confirmar eliminar", answer,
+                  "\xBF"
+                  "eliminar el registro?");
     }
     EXPECT_EQ(List(), Lines({"2030 uno", "2032 tres"}));
     EXPECT_TRUE(FieldsEmpty());
@@ -100,12 +106,14 @@ TEST_F(Velmarix, DeleteAsksOnlyForASelectedRecordAndLeavingAsksToSave) {
         const auto lock = locked ? HoldFile(file) : FileLock(nullptr, CloseHandle);
         ClickAsync(dialog, Leave);
         ExpectBox("cambios en los registros", IDYES, SaveQuestion);
-        EXPECT_TRUE(!locked || (ExpectBox("Error al guardar", IDOK).rfind("No se han podido guardar los registros",
-                                                                          0) == 0 &&
-                                NoBoxWithin(500) && List().size() == 4));
+        EXPECT_TRUE(
+            !locked ||
+            (ExpectBox("Error al guardar", IDOK).rfind("No se han podido guardar los registros", 0) == 0 &&
+             NoBoxWithin(500) && List().size() == 4));
     }
     ExpectExit();
-    EXPECT_EQ(testing_support::ReadBytes(file), FileOf({records[0], records[1], records[2], {2040, 4, "cuatro"}}));
+    EXPECT_EQ(testing_support::ReadBytes(file),
+              FileOf({records[0], records[1], records[2], {2040, 4, "cuatro"}}));
     Start();
     ExpectAbout("Respecto Velmarix...");
     ClickAsync(dialog, Leave); // nothing changed: no question
