@@ -18,25 +18,8 @@ cmake --build "$build" -j2 --target Tarvela Velmarix minimal_dialog do_nothing s
       tarvela_template velmarix_template >/dev/null
 
 data="$build/data"
-rm -rf "$data" && mkdir -p "$data/full" "$data/none-due" "$data/longterm" "$data/empty"
-python3 - "$data" <<'PY'
-import datetime, struct, sys
-folder = sys.argv[1]
-def note(day, text):  # 262 bytes: day, month, year (16 bits each), length, 255 text bytes
-    raw = text.encode("cp1252")
-    return struct.pack("<HHHB", day.day, day.month, day.year, len(raw)) + raw.ljust(255, b"\0")
-today = datetime.date.today()
-def agenda(first):
-    return b"".join(note(today + datetime.timedelta(days=first + i // 4), f"Nota número {i}: revisar el plan")
-                    for i in range(255))
-open(f"{folder}/full/agenda.dat", "wb").write(agenda(-10))
-open(f"{folder}/none-due/agenda.dat", "wb").write(agenda(2))
-def record(i):  # 260 bytes: year, month (16 bits each), length, 255 text bytes
-    raw = f"Registro a largo plazo número {i}".encode("cp1252")
-    return struct.pack("<HHB", 2014 + i // 12, 1 + i % 12, len(raw)) + raw.ljust(255, b"\0")
-records = b"".join(record(i) for i in range(1024))
-open(f"{folder}/longterm/lonyrs.dat", "wb").write(records)
-PY
+rm -rf "$data"
+python3 bench/startup/make_data.py "$data"
 
 prefix="$build/wineprefix"
 cleanup() { WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; }

@@ -6,8 +6,11 @@ packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 g++-mingw-w64-i6
           wine wine64 fonts-wine xvfb xauth imagemagick
           # the help document (groff's PDF output, ghostscript's fonts) and its test (poppler)
           groff ghostscript poppler-utils img2pdf
-          # the desktop entries' test: their validator and a real launcher (gio)
-          desktop-file-utils libglib2.0-bin
+          # the Debian package: its dependencies (dpkg-shlibdeps, which reads binaries with
+          # file), its checker, and what its test runs the launchers with: a window
+          # manager's presence and the screen's size (x11-utils), processes (procps), the
+          # desktop entries' validator and a real launcher (gio)
+          dpkg-dev file lintian x11-utils procps desktop-file-utils libglib2.0-bin
           # agenda's test reads its iCalendar export back with a real parser
           python3-icalendar
           # fuzzing (clang with libFuzzer, llvm-symbolizer for the reports) and the core's benchmarks

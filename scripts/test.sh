@@ -23,8 +23,11 @@ cmake --preset windows-x64 $strict
 cmake --build --preset windows-x64
 # clang-tidy over the programs' code, with both trees configured (about 75 s on 2 cores).
 scripts/tidy.sh
-# The release ZIPs of both trees, each checked to hold its files (a few seconds: both are built).
+# The release ZIPs of both trees and the Debian package, each checked to hold its files, the
+# package by lintian too (a few seconds once both trees are built)...
 scripts/release.sh >/dev/null
+# ... then installed, used by an unprivileged user and removed (about 40 s).
+tests/package_test.sh "${RELEASE_DIR:-build/release}"/tarvela_*_amd64.deb
 prefix="$PWD/build/windows-x64/wineprefix"
 cleanup() { WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; }
 trap cleanup EXIT

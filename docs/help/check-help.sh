@@ -33,8 +33,7 @@ terms=(
   "Tarvela.bat" "\"Tarvela.exe\" 1" "Tarvela 1" "Ok" "¿eliminar el registro?" "¿guardarlos?" "Respecto a Velmarix"
   "agenda.dat" "lonyrs.dat" "Tools.rel" "Tarvela.pdf" "agenda.dat.tmp" "Error al guardar"
   "255 notas" "1024" "~/TarvelaAgenda" "~/VelmarixAgenda" "scripts/run.sh"
-  "scripts/desktop-entries.sh install --autostart" "scripts/desktop-entries.sh remove"
-  "agenda due" "agenda --help")
+  "tarvela --autostart on" "tarvela --autostart off" "agenda due" "agenda --help")
 for wanted in "${chapters[@]}" "${terms[@]}"; do
   grep -qF -- "$wanted" <<<"$text" || fail "no \"$wanted\" in the text"
 done
