@@ -25,12 +25,6 @@ void PutRecord(std::vector<uint8_t> &bytes, size_t at, const YearMonthRecord &re
 
 } // namespace
 
-std::vector<uint8_t> EncodeRecord(const YearMonthRecord &record) {
-    std::vector<uint8_t> bytes(YearMonthRecordSize, 0);
-    PutRecord(bytes, 0, record);
-    return bytes;
-}
-
 YearMonthRecord DecodeRecord(std::span<const uint8_t> bytes) {
     // The note made at its length in one step, as in DecodeNote.
     return {util::GetU16(bytes, YearOffset), util::GetU16(bytes, MonthOffset),

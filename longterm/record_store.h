@@ -27,7 +27,6 @@ struct RecordTable {
     bool Modified = false;
 };
 
-std::vector<uint8_t> EncodeRecord(const YearMonthRecord &record); // 260 bytes
 YearMonthRecord DecodeRecord(std::span<const uint8_t> bytes);
 
 uint16_t RecordCount(const RecordTable &table);

@@ -64,12 +64,6 @@ NoteSet SelectSpan(const NoteTable &table, const dates::CalendarDate &first,
 
 } // namespace
 
-std::vector<uint8_t> EncodeNote(const NoteRecord &note) {
-    std::vector<uint8_t> bytes(NoteRecordSize, 0);
-    PutNote(bytes, 0, note);
-    return bytes;
-}
-
 NoteRecord DecodeNote(std::span<const uint8_t> bytes) {
     // The text made at its length in one step: assign into an empty string takes the general
     // replace path, a tenth of the whole load.

@@ -30,7 +30,6 @@ struct NoteTable {
     std::vector<uint8_t> heldBack; // records of the file beyond the 255th, kept as they were
 };
 
-std::vector<uint8_t> EncodeNote(const NoteRecord &note); // 262 bytes
 NoteRecord DecodeNote(std::span<const uint8_t> bytes);   // from 262 bytes
 
 uint8_t NoteCount(const NoteTable &table);

@@ -50,10 +50,6 @@ std::string TrimTrailingBlanks(std::string_view text) {
 
 std::string TrimBlanks(std::string_view text) { return TrimLeadingBlanks(TrimTrailingBlanks(text)); }
 
-std::string RepeatChar(char c, uint16_t count) { return std::string(count, c); }
-
-std::string Blanks(uint16_t count) { return RepeatChar(kBlank, count); }
-
 bool TextToInteger(std::string_view text, int32_t &value) {
     std::size_t pos = 0;
     while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {

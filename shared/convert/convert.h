@@ -21,9 +21,6 @@ std::string TrimTrailingBlanks(std::string_view text);
 // The first 255 characters of text: what a short string holds and what reaches the system.
 std::string ShortString(std::string_view text);
 
-std::string RepeatChar(char c, uint16_t count);
-std::string Blanks(uint16_t count);
-
 // Reads a whole text as a signed 32-bit integer: optional leading blanks or tabs, an
 // optional sign, then decimal digits, or "$" and hexadecimal digits, or "%" and binary
 // digits. Hexadecimal and binary values may use all 32 bits ("$FFFFFFFF" is -1).

@@ -61,8 +61,6 @@ INT_PTR ColourReply(WPARAM deviceContext, HBRUSH brush, COLORREF background) {
 
 void ListClear(HWND dialog, int id) { Send(dialog, id, LB_RESETCONTENT, 0, 0); }
 
-LRESULT ListCount(HWND dialog, int id) { return Send(dialog, id, LB_GETCOUNT, 0, 0); }
-
 void ListSelect(HWND dialog, int id, uint16_t position) {
     Send(dialog, id, LB_SETCURSEL, IndexOf(position), 0);
 }
@@ -84,24 +82,6 @@ void ListFill(HWND dialog, int id, const std::vector<util::ShortText> &lines) {
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
-}
-
-void ListInsert(HWND dialog, int id, uint16_t position, std::string_view text) {
-    Send(dialog, id, LB_INSERTSTRING, IndexOf(position), TextParam(ShortString(text)));
-}
-
-void ListDelete(HWND dialog, int id, uint16_t position) {
-    Send(dialog, id, LB_DELETESTRING, IndexOf(position), 0);
-}
-
-void ListReplace(HWND dialog, int id, uint16_t position, std::string_view text) {
-    const auto count = static_cast<uint16_t>(ListCount(dialog, id) & 0xFFFF);
-    if (position != 0 && count >= position) {
-        ListDelete(dialog, id, position);
-        ListInsert(dialog, id, position, text);
-    } else {
-        ListAdd(dialog, id, text);
-    }
 }
 
 void ComboClear(HWND dialog, int id) { Send(dialog, id, CB_RESETCONTENT, 0, 0); }

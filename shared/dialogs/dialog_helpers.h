@@ -1,6 +1,5 @@
-// Thin helpers over dialog controls. List and combo positions are 1-based; 0 means none
-// (as a selection) or the end of the list (as an insertion point). Texts going to a control
-// are cut to 255 characters; texts read from one hold at most 254.
+// Thin helpers over dialog controls. List and combo positions are 1-based; 0 means none.
+// Texts going to a control are cut to 255 characters; texts read from one hold at most 254.
 #pragma once
 #include <windows.h>
 #include <cstdint>
@@ -28,17 +27,12 @@ INT_PTR ColourReply(WPARAM deviceContext, HBRUSH brush, COLORREF background);
 void BringToFront(HWND window);
 
 void ListClear(HWND dialog, int id);
-LRESULT ListCount(HWND dialog, int id);
 void ListSelect(HWND dialog, int id, uint16_t position);
 uint16_t ListSelection(HWND dialog, int id);
 void ListAdd(HWND dialog, int id, std::string_view text);
-void ListInsert(HWND dialog, int id, uint16_t position, std::string_view text);
-void ListDelete(HWND dialog, int id, uint16_t position);
 // Replaces the list's lines with lines, in order: one look-up of the control, its storage
 // reserved, and no drawing until the last line is in.
 void ListFill(HWND dialog, int id, const std::vector<util::ShortText> &lines);
-// Replaces the line at position, or appends when the list has fewer lines.
-void ListReplace(HWND dialog, int id, uint16_t position, std::string_view text);
 
 void ComboClear(HWND dialog, int id);
 void ComboAdd(HWND dialog, int id, std::string_view text);

@@ -25,12 +25,6 @@ bool FindEntry(const SystemPath &path, DWORD admitted, WIN32_FIND_DATAW &entry) 
     return found;
 }
 
-bool Open(std::string_view path, const char *mode, TextFile &file) {
-    std::FILE *stream = std::fopen(ShortString(path).c_str(), mode);
-    if (stream == nullptr) return false;
-    file.reset(stream);
-    return true;
-}
 } // namespace
 
 bool FileExists(const SystemPath &path) {
@@ -44,12 +38,6 @@ bool DirectoryExists(const SystemPath &path) {
     return FindEntry(path, Directory, entry);
 }
 bool DirectoryExists(std::string_view path) { return DirectoryExists(PathFromAnsi(path)); }
-
-bool OpenTextForReading(std::string_view path, TextFile &file) {
-    return FileExists(path) && Open(path, "r", file);
-}
-
-bool CreateTextFile(std::string_view path, TextFile &file) { return Open(path, "w", file); }
 
 WriteResult EraseFile(const SystemPath &path) {
     if (DeleteFileW(path.c_str())) return {true, FileKind::File, {}};

@@ -1,23 +1,15 @@
-// File and folder tests, text files, deletion, the program's own name and a file's year.
+// File and folder tests, deletion, paths as the programs show them, the program's own name
+// and a file's year.
 // A path given as text is in the ANSI code page and cut to its first 255 characters before the
 // system sees it; a SystemPath reaches it whole. A relative path is taken from the current
 // directory.
 #pragma once
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <string_view>
 #include "shared/util/file_io.h"
 #include "shared/util/system_path.h"
 
 namespace util {
-
-struct TextFileCloser {
-    // A deleter has no one to report a failed close to.
-    void operator()(std::FILE *stream) const { static_cast<void>(std::fclose(stream)); }
-};
-// A text file read or written line by line (text mode: CR LF on disk); closes itself.
-using TextFile = std::unique_ptr<std::FILE, TextFileCloser>;
 
 // True when path (wildcards allowed) names a file: hidden and read-only files count,
 // folders, system files and volume labels do not.
@@ -28,12 +20,6 @@ bool FileExists(const SystemPath &path);
 bool DirectoryExists(std::string_view path);
 bool DirectoryExists(const SystemPath &path);
 
-// Opens an existing file for reading from its start. False, with file left as it was, when
-// the file does not exist or cannot be opened (locked, no rights).
-bool OpenTextForReading(std::string_view path, TextFile &file);
-// Creates the file, or cuts an existing one to length zero, and opens it for writing.
-// False, with file left as it was, when that fails (missing folder, bad name, no rights).
-bool CreateTextFile(std::string_view path, TextFile &file);
 // Deletes the file; when that fails (missing, read-only, in use) says why, and nothing changes.
 WriteResult EraseFile(const SystemPath &path);
 

@@ -16,11 +16,12 @@ uint16_t ShellOpen(const std::string &file, const std::string &parameters) {
     return static_cast<uint16_t>(reinterpret_cast<uintptr_t>(result) & 0xFFFF);
 }
 
-} // namespace
-
+// Runs the command line in the current directory, shown normally; more than 31 when started.
 uint16_t RunCommandLine(std::string_view commandLine) {
     return static_cast<uint16_t>(WinExec(convert::ShortString(commandLine).c_str(), ShowNormal) & 0xFFFF);
 }
+
+} // namespace
 
 uint16_t LaunchTarget(std::string_view target) {
     if (RunsAsCommandLine(target)) return RunCommandLine(target);

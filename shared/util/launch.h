@@ -8,9 +8,6 @@
 
 namespace util {
 
-// Runs the command line in the current directory, shown normally; more than 31 when started.
-uint16_t RunCommandLine(std::string_view commandLine);
-
 // A target holding ".exe" (exactly so) is run as one command line; anything else goes to the
 // shell's "open", split at its first blank into the file and its parameters.
 uint16_t LaunchTarget(std::string_view target);

@@ -5,12 +5,11 @@
 
 using namespace convert;
 
-TEST(Convert, NumberTextCharacterSearchAndRepeats) {
+TEST(Convert, NumberTextAndCharacterSearch) {
     EXPECT_EQ(NumberToText(INT32_MIN), "-2147483648");
     EXPECT_EQ(LastCharPos('\\', "C:\\a\\b.txt"), 5); // the last one, counted from 1
     EXPECT_EQ(LastCharPos('x', "xyz"), 1);
     EXPECT_EQ(LastCharPos('.', "C:\\a\\b"), 0);
-    EXPECT_EQ(RepeatChar('*', 3), "***");
 }
 
 TEST(Convert, TrimBlanksRemovesOnlyOuterSpaces) {

@@ -17,7 +17,8 @@ std::string Texts(const NoteTable &t) {
 }
 
 TEST(AgendaFile, KeepsWholeRecordsHoldsBackTheRestAndEmptiesTheTableWhenNotRead) {
-    const auto b = EncodeNote({{5, 3, 2026}, "ab"}); // fields little-endian, then length, text, zeros
+    const auto b =
+        EncodeAgendaFile({{}, {{{5, 3, 2026}, "ab"}}, {}}); // fields little-endian, length, text, zeros
     EXPECT_EQ(std::string(b.begin(), b.begin() + 10), std::string("\5\0\3\0\xEA\7\2ab\0", 10));
     TempFolder folder;
     util::DataFile agenda = util::BindDataFile(SysPath(folder.dir), {AgendaFileName});
