@@ -5,8 +5,8 @@
 # Where they go through qemu's user-mode emulator (scripts/install-deps.sh), Wine is slower
 # and its own processes now and then crash, which can fail the tests that follow: no virtual
 # desktop (an X BadWindow there), the programs in brief instead of the whole win32_test
-# (preset windows-x86-emulated), and each test on its own, in a fresh Wine session after such
-# a crash; a test that fails while one is seen runs once more, saying so.
+# (preset windows-x86-emulated), and each test on its own: one that fails after such a crash
+# in its Wine session runs once more in a new session, saying so.
 set -euo pipefail
 [ -n "${AGENDA_X86_DISPLAY:-}" ] || AGENDA_X86_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 cd "$(dirname "$0")/.."
@@ -41,41 +41,28 @@ if [ $emulated = 0 ]; then
   exit
 fi
 
-# The emulator's failures in what is read, counted: "N kind,..." or nothing.
-faults_in() {
-  grep -oE 'qemu: uncaught target signal [0-9]+|Got unexpected trap|stack smashing detected|failed to map segment' |
-    sort | uniq -c | sed 's/^ *//' | paste -sd ',' || true
-}
-log_since() { tail -c +"$(($1 + 1))" "$wine_log"; }
-# A new Wine session whose own processes did not crash while starting (three tries).
+# What the emulator's failures print; faults_in counts them in what it reads: "N kind,...".
+fault_pattern='qemu: uncaught target signal [0-9]+|Got unexpected trap|stack smashing detected'
+fault_pattern+='|failed to map segment|Inconsistency detected by ld.so'
+faults_in() { grep -oE "$fault_pattern" | sort | uniq -c | sed 's/^ *//' | paste -sd ',' || true; }
+# A new Wine session; its part of wine_log starts at byte mark. Its start may stumble too.
 fresh_wine() {
-  local mark
-  for _ in 1 2 3; do
-    stop_wine
-    mark=$(stat -c %s "$wine_log")
-    start_wine && [ -z "$(log_since "$mark" | faults_in)" ] && return
-  done
-  echo "test-x86.sh: Wine does not start without crashing in the emulator" >&2
-  return 1
-}
-# run TEST: runs it in this session; true when it passed. Sets faults to the emulator's failures
-# seen meanwhile, and after any starts a new session.
-run() {
-  local mark passed=0
+  stop_wine
   mark=$(stat -c %s "$wine_log")
-  ctest --preset windows-x86-emulated -R "^$1\$" && passed=1
-  faults=$({ log_since "$mark"; cat "$tree/Testing/Temporary/LastTest.log"; } | faults_in)
-  if [ -n "$faults" ]; then
-    echo "test-x86.sh: the emulator failed Wine during $1 ($faults): a new Wine session"
-    fresh_wine
-  fi
-  [ $passed = 1 ]
+  start_wine || echo "test-x86.sh: Wine's services did not start cleanly in the emulator"
 }
+# The emulator's failures seen in this session and in the last test's output.
+session_faults() { { tail -c +"$((mark + 1))" "$wine_log"; cat "$tree/Testing/Temporary/LastTest.log"; } | faults_in; }
 fresh_wine
 failed=()
 for test in $(ctest --preset windows-x86-emulated -N | sed -n 's/^ *Test *#[0-9]*: //p'); do
-  run "$test" && continue
-  [ -n "$faults" ] && echo "test-x86.sh: $test failed while the emulator failed Wine: once more" && run "$test" && continue
+  ctest --preset windows-x86-emulated -R "^$test\$" && continue
+  faults=$(session_faults)
+  if [ -n "$faults" ]; then
+    echo "test-x86.sh: $test failed while the emulator failed Wine ($faults): once more, in a new Wine session"
+    fresh_wine
+    ctest --preset windows-x86-emulated -R "^$test\$" && continue
+  fi
   failed+=("$test")
 done
 [ ${#failed[@]} -eq 0 ] || { echo "test-x86.sh: failed: ${failed[*]}"; exit 1; }
