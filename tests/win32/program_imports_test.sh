@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Each program is under 150 KB, imports only these system DLLs (the rest is linked in),
-# directly or delay-loaded, and carries its manifest (resource 1 of type 24) asking to run
-# as invoked, unvirtualised.
+# directly or delay-loaded (each delay-loaded function with its loading stub), and carries
+# its manifest (resource 1 of type 24) asking to run as invoked, unvirtualised.
 # Usage: program_imports_test.sh OBJDUMP [--delayed=DLL,...] PROGRAM... (the DLLs that the
 # programs after the option must load on first use only)
 set -uo pipefail
@@ -15,7 +15,8 @@ for program in "$@"; do
   [ "$size" -lt $((150 * 1024)) ] || { echo "$program: $size bytes, not under 150 KB"; status=1; }
   dlls=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '[:upper:]\n' '[:lower:] ')
   [ -n "$dlls" ] || { echo "$program: no import table read"; status=1; }
-  delayed=$(python3 "$(dirname "$0")/delay_imports.py" "$program" | tr "\n" " ") || { echo "$program: delay imports not read"; status=1; }
+  delayed=$(python3 "$(dirname "$0")/delay_imports.py" "$program" | tr "\n" " ") ||
+    { echo "$program: delay imports unreadable or unsound"; status=1; }
   for dll in $dlls $delayed; do
     case "$allowed" in *" $dll "*) ;; *) echo "$program imports $dll"; status=1 ;; esac
   done
