@@ -1,6 +1,8 @@
 #include "cli/arguments.h"
 
+#include <algorithm>
 #include <charconv>
+#include <optional>
 #include "notes/periods.h"
 #include "shared/dates/names.h"
 
@@ -8,20 +10,26 @@ namespace cli {
 namespace {
 
 constexpr std::string_view ProgramHelp =
-    "Usage: agenda COMMAND [OPERAND] [--dir DIR] [options]\n"
+    "Usage: agenda COMMAND [OPERAND...] [--dir DIR] [options]\n"
     "Reads agenda.dat (Tarvela's notes) and lonyrs.dat (Velmarix's records) in DIR (default: the\n"
-    "current folder) and never writes to them. A missing file counts as empty.\n"
+    "current folder) and never writes to them. A missing file counts as empty; that, a last piece\n"
+    "that is no whole record and more records than the programs show are said on standard error.\n"
     "Commands:\n"
-    "  due                  the notes of today and tomorrow; exit status 0 when one is due, 1 when none\n"
-    "  list [PERIOD]        the notes of a period: all (default), today, week, next-week, month,\n"
-    "                       next-month, or a month as MM/YYYY\n"
-    "  longterm [YEAR]      the long-term records, all or of one year, as: year month note\n"
-    "  export --ics|--csv   every note and record as iCalendar or CSV, to --out FILE or standard output\n"
+    "  due                      the notes of today and tomorrow; exit status 0 when one is due, 1 when none\n"
+    "  list [PERIOD]            the notes of a period: all (default), today (today and tomorrow), week,\n"
+    "                           next-week, month, next-month, or a month as MM/YYYY\n"
+
+    "  longterm [YEAR]          the long-term records, all or of one year, as: year month note\n"
+
+    "  export --ics|--csv       every note and record as iCalendar or CSV, to --out FILE or standard output\n"
     "Options:\n"
-    "  --dir DIR            the folder of the data files\n"
-    "  --today DD/MM/YYYY   due, list: take this day for today instead of the clock's\n"
-    "  --help               this text, or a command's (agenda due --help)\n"
-    "Errors (a missing folder, an unreadable file, a bad operand) give exit status 2.\n";
+    "  --dir DIR                the folder of the data files\n"
+    "  --today DD/MM/YYYY       due, list: take this day for today instead of the clock's\n"
+    "  -h, --help               this text, or a command's (agenda due --help)\n"
+    "  --version                the program's version\n"
+    "A value may also follow its option after \"=\" (--dir=DIR); \"--\" ends the options. Control\n"
+    "characters in a note are shown as cat -v shows them (^[ for ESC). Errors (a missing folder, an\n"
+    "unreadable file, a bad operand, a failed write) give exit status 2.\n";
 
 constexpr std::string_view DueHelp =
     "Usage: agenda due [--dir DIR] [--today DD/MM/YYYY]\n"
@@ -42,9 +50,11 @@ constexpr std::string_view ExportHelp =
     "--ics: an iCalendar file, each note an all-day event, each long-term record a journal entry on\n"
     "the first of its month. Records whose date is not a calendar date are left out; their count\n"
     "goes to standard error.\n"
-    "--csv: a CSV file with the header kind,year,month,day,text and every note and record.\n"
-    "Both UTF-8 with CR LF lines. --out writes FILE.tmp, then renames it to FILE; FILE may not be\n"
-    "named agenda.dat or lonyrs.dat.\n";
+    "--csv: a CSV file with the header kind,year,month,day,text and every note and record. A text a\n"
+    "spreadsheet would take for a formula (starting with =, +, -, @, a tab or CR) gets a ' before it.\n"
+    "Both UTF-8 with CR LF lines. --out - is standard output. A regular FILE (or the file a link\n"
+    "leads to) is written as FILE.tmp beside it and renamed; a device or a pipe is written through.\n"
+    "FILE may not be a data file of the folder or its backup (agenda.dat, lonyrs.dat, Tools.rel, .bak).\n";
 
 struct PeriodName {
     std::string_view name;
@@ -53,6 +63,15 @@ struct PeriodName {
 constexpr PeriodName PeriodNames[] = {{"all", notes::AllNotes},        {"today", notes::TodayAndTomorrow},
                                       {"week", notes::ThisWeek},       {"next-week", notes::NextWeek},
                                       {"month", notes::ThisMonth},     {"next-month", notes::NextMonth}};
+
+struct CommandName {
+    std::string_view name;
+    Command command;
+};
+constexpr CommandName CommandNames[] = {{"due", Command::Due},
+                                        {"list", Command::List},
+                                        {"longterm", Command::LongTerm},
+                                        {"export", Command::Export}};
 
 // The whole of text as a decimal number from low to high.
 bool ReadNumber(std::string_view text, uint16_t low, uint16_t high, uint16_t &value) {
@@ -80,52 +99,58 @@ bool ReadPeriod(std::string_view text, Arguments &args) {
 
 bool ReadToday(std::string_view text, dates::CalendarDate &today) {
     dates::CalendarDate date;
-    if (text.size() > 10 || dates::ParseDate(text, date) != dates::DateOk || dates::ValidateDate(date) != dates::DateOk)
-        return false;
+    if (text.size() > 10 || dates::ParseDate(text, date) != dates::DateOk) return false;
     today = date;
     return true;
 }
 
-std::string ReadOperand(std::string_view word, Arguments &args) {
-    bool ok = false;
-    if (args.command == Command::List) ok = ReadPeriod(word, args);
-    if (args.command == Command::LongTerm) ok = args.yearGiven = ReadNumber(word, 0, 65535, args.year);
-    return ok ? "" : "bad operand '" + std::string(word) + "'" +
-                         (args.command == Command::List ? " (a period: all, today, week, next-week, month, "
-                                                          "next-month or MM/YYYY)"
-                                                        : "");
+std::string BadOperand(std::string_view word, std::string_view what) {
+    return "bad operand '" + std::string(word) + "' (" + std::string(what) + ")";
 }
 
-// True when path's file name is agenda.dat or lonyrs.dat, in any case: an export there would
-// take the place of a data file (or, where none is yet, be read as one).
-bool NamesDataFile(std::string_view path) {
-    const size_t slash = path.find_last_of("/\\");
-    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-    for (const std::string_view dataFile : {"agenda.dat", "lonyrs.dat"}) {
-        if (name.size() != dataFile.size()) continue;
-        bool same = true;
-        for (size_t i = 0; i < name.size(); ++i) same = same && (name[i] | 0x20) == dataFile[i];
-        if (same) return true;
+// The words after the command, read as that command takes them.
+std::string ReadOperands(std::span<const std::string> operands, Arguments &args) {
+    const size_t count = operands.size();
+    switch (args.command) {
+    case Command::List:
+        if (count == 1 && !ReadPeriod(operands[0], args))
+            return BadOperand(operands[0],
+                              "a period: all, today, week, next-week, month, next-month or MM/YYYY");
+        return count > 1 ? "unexpected operand '" + operands[1] + "'" : "";
+    case Command::LongTerm:
+        if (count == 1 && !(args.yearGiven = ReadNumber(operands[0], 0, 65535, args.year)))
+            return BadOperand(operands[0], "a year");
+        return count > 1 ? "unexpected operand '" + operands[1] + "'" : "";
+    case Command::Due:
+    case Command::Export:
+    case Command::None: break;
     }
-    return false;
+    return count > 0 ? "unexpected operand '" + operands[0] + "'" : "";
 }
 
-Command CommandNamed(std::string_view name) {
-    if (name == "due") return Command::Due;
-    if (name == "list") return Command::List;
-    if (name == "longterm") return Command::LongTerm;
-    if (name == "export") return Command::Export;
-    return Command::None;
-}
+struct Option {
+    std::string_view name;
+    bool takesValue;
+};
+constexpr Option Options[] = {{"--dir", true},   {"--today", true}, {"--out", true},
+                              {"--ics", false},  {"--csv", false},  {"--help", false},
+                              {"-h", false},     {"--version", false}};
 
-// The value of --dir, --out or --today.
-std::string ReadOptionValue(std::string_view option, const std::string &value, Arguments &args) {
-    if (option == "--dir") args.dir = value;
-    if (option == "--out") args.out = value;
-    if (option == "--today") {
+// Sets what the option says; returns "" or what is wrong with it.
+std::string ApplyOption(std::string_view name, const std::string &value, Arguments &args) {
+    if (name == "--dir") args.dir = value;
+    if (name == "--out") args.out = value;
+    if (name == "--today") {
         if (!ReadToday(value, args.today)) return "bad date '" + value + "' (DD/MM/YYYY)";
         args.todayGiven = true;
     }
+    if (name == "--ics" || name == "--csv") {
+        const Format format = name == "--ics" ? Format::ICalendar : Format::Csv;
+        if (args.format != Format::None && args.format != format) return "--ics and --csv exclude each other";
+        args.format = format;
+    }
+    args.help = args.help || name == "--help" || name == "-h";
+    args.version = args.version || name == "--version";
     return "";
 }
 
@@ -135,43 +160,59 @@ std::string CombinationError(const Arguments &args) {
     if (args.command == Command::Export && args.format == Format::None) return "export needs --ics or --csv";
     if (args.command != Command::Export && (args.format != Format::None || !args.out.empty()))
         return "--ics, --csv and --out are for export";
-    if (NamesDataFile(args.out)) return "--out may not name a data file (" + args.out + ")";
     return "";
 }
 
-// A word that is not an option: the command, then at most one operand.
-std::string ReadCommandOrOperand(const std::string &word, bool &operandRead, Arguments &args) {
-    if (args.command == Command::None) {
-        args.command = CommandNamed(word);
-        return args.command == Command::None ? "unknown command '" + word + "' (see agenda --help)" : "";
-    }
-    if (operandRead || args.command == Command::Due || args.command == Command::Export)
-        return "unexpected operand '" + word + "'";
-    operandRead = true;
-    return ReadOperand(word, args);
+// A word that names an option: "--" and a name, or "-h".
+bool IsOption(std::string_view word) { return word == "-h" || (word.starts_with("--") && word.size() > 2); }
+
+// The option words[at], with its value joined after "=" or in the next word (at then moves
+// to it); valuesGiven names the options with a value read so far. "" or what is wrong.
+std::string ReadOption(std::span<const std::string> words, size_t &at,
+                       std::vector<std::string_view> &valuesGiven, Arguments &args) {
+    const std::string &word = words[at];
+    const size_t equals = word.find('=');
+    const std::string name = word.substr(0, equals);
+    const auto *option = std::find_if(std::begin(Options), std::end(Options),
+                                      [&](const Option &known) { return known.name == name; });
+    if (option == std::end(Options)) return "unknown option '" + name + "'";
+    if (!option->takesValue)
+        return equals == std::string::npos ? ApplyOption(name, {}, args) : name + " takes no value";
+    if (equals == std::string::npos && at + 1 == words.size()) return name + " needs a value";
+    if (std::find(valuesGiven.begin(), valuesGiven.end(), option->name) != valuesGiven.end())
+        return name + " given twice";
+    valuesGiven.push_back(option->name);
+    return ApplyOption(name, equals != std::string::npos ? word.substr(equals + 1) : words[++at], args);
 }
 
 } // namespace
 
 std::string ParseArguments(std::span<const std::string> words, Arguments &args) {
-    bool operandRead = false;
+    std::vector<std::string> positional;
+    std::vector<std::string_view> valuesGiven;
+    bool optionsEnded = false;
     for (size_t i = 0; i < words.size(); ++i) {
         const std::string &word = words[i];
-        const bool valueFollows = i + 1 < words.size();
-        if (word == "--help") {
-            args.help = true;
-        } else if (word == "--dir" || word == "--today" || word == "--out") {
-            if (!valueFollows) return word + " needs a value";
-            if (std::string error = ReadOptionValue(word, words[++i], args); !error.empty()) return error;
-        } else if (word == "--ics" || word == "--csv") {
-            args.format = word == "--ics" ? Format::ICalendar : Format::Csv;
-        } else if (word.starts_with("--")) {
-            return "unknown option '" + word + "'";
-        } else if (std::string error = ReadCommandOrOperand(word, operandRead, args); !error.empty()) {
+        if (!optionsEnded && word == "--") {
+            optionsEnded = true;
+        } else if (optionsEnded || !IsOption(word)) {
+            positional.push_back(word);
+        } else if (std::string error = ReadOption(words, i, valuesGiven, args); !error.empty()) {
             return error;
         }
     }
-    return args.help ? "" : CombinationError(args);
+    if (!positional.empty()) {
+        const auto *named =
+            std::find_if(std::begin(CommandNames), std::end(CommandNames),
+                         [&](const CommandName &entry) { return entry.name == positional[0]; });
+        if (named == std::end(CommandNames))
+            return "unknown command '" + positional[0] + "' (see agenda --help)";
+        args.command = named->command;
+    }
+    if (args.help || args.version) return "";
+    const std::span<const std::string> operands = std::span(positional).subspan(positional.empty() ? 0 : 1);
+    if (std::string error = ReadOperands(operands, args); !error.empty()) return error;
+    return CombinationError(args);
 }
 
 std::string_view HelpText(Command command) {

@@ -1,4 +1,4 @@
-// The command line of agenda: a command, its operand and its options.
+// The command line of agenda: a command, its operands and its options.
 #pragma once
 #include <cstdint>
 #include <span>
@@ -14,16 +14,17 @@ enum class Format : uint8_t { None, ICalendar, Csv };
 struct Arguments {
     Command command = Command::None;
     bool help = false;
-    std::string dir = ".";        // the folder of agenda.dat and lonyrs.dat
-    bool todayGiven = false;      // --today: the day taken for today instead of the clock's
+    bool version = false;
+    std::string dir = ".";   // the folder of agenda.dat and lonyrs.dat
+    bool todayGiven = false; // --today: the day taken for today instead of the clock's
     dates::CalendarDate today;
-    int32_t period = 0;           // list: a notes::Period
-    uint16_t chosenMonth = 0;     // list MM/YYYY
+    int32_t period = 0;       // list: a notes::Period
+    uint16_t chosenMonth = 0; // list MM/YYYY
     uint16_t chosenYear = 0;
-    bool yearGiven = false;       // longterm YEAR
-    uint16_t year = 0;
-    Format format = Format::None; // export --ics or --csv
-    std::string out;              // export --out FILE; "" for standard output
+    bool yearGiven = false;         // longterm YEAR
+    uint16_t year = 0;              // longterm YEAR
+    Format format = Format::None;   // export --ics or --csv
+    std::string out;                // export --out FILE; "" or "-" for standard output
 };
 
 // Reads the words after the program's name into args. Returns "" or a one-line error.

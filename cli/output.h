@@ -1,0 +1,26 @@
+// What agenda writes to the terminal: notes and records one line each, and its errors.
+#pragma once
+#include <string>
+#include <string_view>
+#include "longterm/record_store.h"
+
+namespace cli {
+
+// "agenda: message" on standard error, in the console's character set.
+void ReportError(const std::string &message);
+// ReportError(message), then false: what a step that failed returns.
+bool Fail(const std::string &message);
+
+// One line of UTF-8 text on standard output, in the console's character set.
+void PrintLine(const std::string &utf8);
+
+// A list line of the data files (Windows-1252) as one line of a terminal, in UTF-8: each line
+// break (CR LF, CR or LF) as " / ", and every other control character but the tab as cat -v
+// shows it (^[ for ESC, ^? for DEL, M-^] for 0x9D, a C1 control in Windows-1252), so that a
+// note cannot move the cursor, recolour or retitle the terminal.
+std::string ShownLine(std::string_view line);
+
+// "2027 03 Renovar el pasaporte": a long-term record as agenda lists it (Windows-1252).
+std::string LongTermLine(const longterm::YearMonthRecord &record);
+
+} // namespace cli
