@@ -11,25 +11,27 @@ namespace {
 
 constexpr std::string_view ProgramHelp =
     "Usage: agenda COMMAND [OPERAND...] [--dir DIR] [options]\n"
-    "Reads agenda.dat (Tarvela's notes) and lonyrs.dat (Velmarix's records) in DIR (default: the\n"
-    "current folder) and never writes to them. A missing file counts as empty; that, a last piece\n"
-    "that is no whole record and more records than the programs show are said on standard error.\n"
+    "Reads and writes agenda.dat (Tarvela's notes) and lonyrs.dat (Velmarix's records) in DIR\n"
+    "(default: the current folder). A missing file counts as empty; that, a last piece that is no\n"
+    "whole record and more records than the programs show are said on standard error.\n"
     "Commands:\n"
     "  due                      the notes of today and tomorrow; exit status 0 when one is due, 1 when none\n"
     "  list [PERIOD]            the notes of a period: all (default), today (today and tomorrow), week,\n"
     "                           next-week, month, next-month, or a month as MM/YYYY\n"
-
+    "  search WORD...           the notes and records holding every word, case and accents aside;\n"
+    "                           exit status 1 when none does\n"
     "  longterm [YEAR]          the long-term records, all or of one year, as: year month note\n"
-
+    "  add DATE TEXT...         adds a note, as Tarvela's \"aceptar\" does\n"
+    "  longterm add YEAR MONTH TEXT...  adds a long-term record, as Velmarix's \"Ok\" does\n"
     "  export --ics|--csv       every note and record as iCalendar or CSV, to --out FILE or standard output\n"
     "Options:\n"
     "  --dir DIR                the folder of the data files\n"
-    "  --today DD/MM/YYYY       due, list: take this day for today instead of the clock's\n"
-    "  -h, --help               this text, or a command's (agenda due --help)\n"
+    "  --today DD/MM/YYYY       due, list, add: take this day for today instead of the clock's\n"
+    "  -h, --help               this text, or a command's (agenda add --help)\n"
     "  --version                the program's version\n"
     "A value may also follow its option after \"=\" (--dir=DIR); \"--\" ends the options. Control\n"
     "characters in a note are shown as cat -v shows them (^[ for ESC). Errors (a missing folder, an\n"
-    "unreadable file, a bad operand, a failed write) give exit status 2.\n";
+    "unreadable file, a bad operand, a refused note, a failed write) give exit status 2.\n";
 
 constexpr std::string_view DueHelp =
     "Usage: agenda due [--dir DIR] [--today DD/MM/YYYY]\n"
@@ -41,9 +43,25 @@ constexpr std::string_view ListHelp =
     "Prints the notes of PERIOD as Tarvela's list shows them: all (default), today (today and\n"
     "tomorrow), week and next-week (Monday to Sunday), month, next-month, or MM/YYYY.\n";
 
+constexpr std::string_view SearchHelp =
+    "Usage: agenda search WORD... [--dir DIR]\n"
+    "Prints the notes, then the long-term records, whose text holds every WORD, whatever the case\n"
+    "and the accents (cafe finds Café). Exit status 0 when one does, 1 when none does.\n";
+
 constexpr std::string_view LongTermHelp =
     "Usage: agenda longterm [YEAR] [--dir DIR]\n"
-    "Prints Velmarix's long-term records, all or those of YEAR, one line each: year month note.\n";
+    "       agenda longterm add YEAR MONTH TEXT... [--dir DIR]\n"
+    "Prints Velmarix's long-term records, all or those of YEAR, one line each: year month note.\n"
+    "add appends a record for YEAR (1 to 9999) and MONTH (1 to 12), as Velmarix's \"Ok\" does, and\n"
+    "saves lonyrs.dat as Velmarix saves it; refused when it holds 1024 records. TEXT as for add.\n";
+
+constexpr std::string_view AddHelp =
+    "Usage: agenda add DATE TEXT... [--dir DIR] [--today DD/MM/YYYY]\n"
+    "Adds a note dated DATE (DD/MM/YYYY, or DD, DD/MM and DD/MM/YY, the rest taken from today)\n"
+    "after every note dated on or before it, as Tarvela's \"aceptar\" does, and saves agenda.dat as\n"
+    "Tarvela saves it (agenda.dat.bak keeps the old one). The words of TEXT are joined by blanks.\n"
+    "Refused, with nothing written: a full agenda (255 notes), a text of more than 254 characters or\n"
+    "with a character Windows-1252 lacks, and an agenda.dat another program changed meanwhile.\n";
 
 constexpr std::string_view ExportHelp =
     "Usage: agenda export --ics|--csv [--out FILE] [--dir DIR]\n"
@@ -68,10 +86,9 @@ struct CommandName {
     std::string_view name;
     Command command;
 };
-constexpr CommandName CommandNames[] = {{"due", Command::Due},
-                                        {"list", Command::List},
-                                        {"longterm", Command::LongTerm},
-                                        {"export", Command::Export}};
+constexpr CommandName CommandNames[] = {{"due", Command::Due},       {"list", Command::List},
+                                        {"search", Command::Search}, {"longterm", Command::LongTerm},
+                                        {"add", Command::Add},       {"export", Command::Export}};
 
 // The whole of text as a decimal number from low to high.
 bool ReadNumber(std::string_view text, uint16_t low, uint16_t high, uint16_t &value) {
@@ -108,6 +125,29 @@ std::string BadOperand(std::string_view word, std::string_view what) {
     return "bad operand '" + std::string(word) + "' (" + std::string(what) + ")";
 }
 
+std::string Joined(std::span<const std::string> words) {
+    std::string text;
+    for (const std::string &word : words)
+        text.append(text.empty() ? "" : " ").append(word);
+    return text;
+}
+
+// longterm [YEAR] or longterm add YEAR MONTH TEXT...
+std::string ReadLongTermOperands(std::span<const std::string> operands, Arguments &args) {
+    if (operands.empty() || operands[0] != "add") {
+        if (operands.size() > 1) return "unexpected operand '" + operands[1] + "'";
+        if (operands.empty()) return "";
+        args.yearGiven = ReadNumber(operands[0], 0, 65535, args.year);
+        return args.yearGiven ? "" : BadOperand(operands[0], "a year");
+    }
+    args.command = Command::LongTermAdd;
+    if (operands.size() < 4) return "longterm add needs a year, a month and a text";
+    if (!ReadNumber(operands[1], 1, 9999, args.year)) return BadOperand(operands[1], "a year from 1 to 9999");
+    if (!ReadNumber(operands[2], 1, 12, args.month)) return BadOperand(operands[2], "a month from 1 to 12");
+    args.text = Joined(operands.subspan(3));
+    return "";
+}
+
 // The words after the command, read as that command takes them.
 std::string ReadOperands(std::span<const std::string> operands, Arguments &args) {
     const size_t count = operands.size();
@@ -117,12 +157,18 @@ std::string ReadOperands(std::span<const std::string> operands, Arguments &args)
             return BadOperand(operands[0],
                               "a period: all, today, week, next-week, month, next-month or MM/YYYY");
         return count > 1 ? "unexpected operand '" + operands[1] + "'" : "";
-    case Command::LongTerm:
-        if (count == 1 && !(args.yearGiven = ReadNumber(operands[0], 0, 65535, args.year)))
-            return BadOperand(operands[0], "a year");
-        return count > 1 ? "unexpected operand '" + operands[1] + "'" : "";
+    case Command::LongTerm: return ReadLongTermOperands(operands, args);
+    case Command::Add:
+        if (count < 2) return "add needs a date and a text";
+        args.date = operands[0];
+        args.text = Joined(operands.subspan(1));
+        return "";
+    case Command::Search:
+        args.words.assign(operands.begin(), operands.end());
+        return count == 0 ? "search needs a word" : "";
     case Command::Due:
     case Command::Export:
+    case Command::LongTermAdd:
     case Command::None: break;
     }
     return count > 0 ? "unexpected operand '" + operands[0] + "'" : "";
@@ -219,7 +265,10 @@ std::string_view HelpText(Command command) {
     switch (command) {
     case Command::Due: return DueHelp;
     case Command::List: return ListHelp;
-    case Command::LongTerm: return LongTermHelp;
+    case Command::Search: return SearchHelp;
+    case Command::LongTerm:
+    case Command::LongTermAdd: return LongTermHelp;
+    case Command::Add: return AddHelp;
     case Command::Export: return ExportHelp;
     case Command::None: break;
     }

@@ -4,11 +4,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 #include "shared/dates/calendar.h"
 
 namespace cli {
 
-enum class Command : uint8_t { None, Due, List, LongTerm, Export };
+enum class Command : uint8_t { None, Due, List, Search, LongTerm, Add, LongTermAdd, Export };
 enum class Format : uint8_t { None, ICalendar, Csv };
 
 struct Arguments {
@@ -22,7 +23,11 @@ struct Arguments {
     uint16_t chosenMonth = 0; // list MM/YYYY
     uint16_t chosenYear = 0;
     bool yearGiven = false;         // longterm YEAR
-    uint16_t year = 0;              // longterm YEAR
+    uint16_t year = 0;              // longterm YEAR, longterm add YEAR
+    uint16_t month = 0;             // longterm add MONTH
+    std::string date;               // add DATE as typed, read against today when the note is added
+    std::string text;               // add, longterm add: the text's words joined by blanks (UTF-8)
+    std::vector<std::string> words; // search WORD...
     Format format = Format::None;   // export --ics or --csv
     std::string out;                // export --out FILE; "" or "-" for standard output
 };

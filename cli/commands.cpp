@@ -1,12 +1,16 @@
 #include "cli/commands.h"
 
+#include <algorithm>
 #include <vector>
 #include "cli/csv_writer.h"
 #include "cli/data_files.h"
 #include "cli/destination.h"
+#include "cli/folding.h"
 #include "cli/ical_writer.h"
 #include "cli/output.h"
 #include "cli/system.h"
+#include "cli/utf8.h"
+#include "cli/write_commands.h"
 #include "notes/periods.h"
 
 namespace cli {
@@ -36,6 +40,35 @@ void PrintRecords(const util::DataFile &records, const Arguments &args) {
     }
 }
 
+// Prints the notes, then the records, whose text holds every word; returns how many.
+size_t PrintFound(const util::DataFile &agenda, const util::DataFile &records, const Arguments &args) {
+    std::vector<std::string> words;
+    for (const std::string &word : args.words)
+        words.push_back(Folded(Windows1252FromUtf8(word).text));
+    const auto holdsEvery = [&](std::string_view text) {
+        const std::string folded = Folded(text);
+        return std::ranges::all_of(
+            words, [&](const std::string &word) { return folded.find(word) != std::string::npos; });
+    };
+    size_t printed = 0;
+    const auto print = [&](std::string_view text, const std::string &line) {
+        if (!holdsEvery(text)) return;
+        PrintLine(ShownLine(line));
+        ++printed;
+    };
+    const util::RecordSplit notes = AllRecords(agenda, NotesFile);
+    for (size_t i = 0; i < notes.kept; ++i) {
+        const notes::NoteRecord note = notes::DecodeNote(notes.Record(i));
+        print(note.text, notes::NoteListLine(note).str());
+    }
+    const util::RecordSplit all = AllRecords(records, RecordsFile);
+    for (size_t i = 0; i < all.kept; ++i) {
+        const longterm::YearMonthRecord record = longterm::DecodeRecord(all.Record(i));
+        print(record.note, LongTermLine(record));
+    }
+    return printed;
+}
+
 bool Export(const Arguments &args, const util::DataFile &agenda, const util::DataFile &records,
             std::string_view stamp) {
     std::vector<notes::NoteRecord> allNotes;
@@ -60,7 +93,8 @@ int RunReadingCommand(const Arguments &args, const dates::CalendarDate &today, s
     util::DataFile agenda;
     util::DataFile records;
     const bool needsNotes = args.command != Command::LongTerm;
-    const bool needsRecords = args.command == Command::LongTerm || args.command == Command::Export;
+    const bool needsRecords = args.command == Command::LongTerm || args.command == Command::Export ||
+                              args.command == Command::Search;
     if ((needsNotes && !ReadRecordFile(args.dir, NotesFile, agenda)) ||
         (needsRecords && !ReadRecordFile(args.dir, RecordsFile, records)))
         return ExitFailed;
@@ -69,6 +103,7 @@ int RunReadingCommand(const Arguments &args, const dates::CalendarDate &today, s
     case Command::Due:
         return PrintPeriod(agenda, notes::TodayAndTomorrow, when) > 0 ? ExitDone : ExitNothingFound;
     case Command::List: PrintPeriod(agenda, args.period, when); return ExitDone;
+    case Command::Search: return PrintFound(agenda, records, args) > 0 ? ExitDone : ExitNothingFound;
     case Command::LongTerm: PrintRecords(records, args); return ExitDone;
     case Command::Export: return Export(args, agenda, records, stamp) ? ExitDone : ExitFailed;
     default: return ExitFailed;
@@ -82,7 +117,11 @@ int RunCommand(const Arguments &args, const dates::CalendarDate &today, std::str
         ReportError("no folder " + args.dir);
         return ExitFailed;
     }
-    return RunReadingCommand(args, today, stamp);
+    switch (args.command) {
+    case Command::Add: return AddNote(args, today) ? ExitDone : ExitFailed;
+    case Command::LongTermAdd: return AddLongTermRecord(args) ? ExitDone : ExitFailed;
+    default: return RunReadingCommand(args, today, stamp);
+    }
 }
 
 } // namespace cli

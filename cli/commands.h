@@ -6,7 +6,7 @@
 namespace cli {
 
 constexpr int ExitDone = 0;
-constexpr int ExitNothingFound = 1; // due only
+constexpr int ExitNothingFound = 1; // due and search only
 constexpr int ExitFailed = 2;
 
 // Runs args' command with today as the current day and stamp as the export's DTSTAMP;

@@ -37,7 +37,8 @@ void ReportShape(const util::DataFile &file, const RecordFileKind &kind) {
 
 std::string PathOf(const util::DataFile &file) { return util::PathToUtf8(file.path); }
 
-bool ReadRecordFile(const std::string &dir, const RecordFileKind &kind, util::DataFile &file) {
+bool ReadRecordFile(const std::string &dir, const RecordFileKind &kind, util::DataFile &file,
+                    WhenMissing missing) {
     file = util::BindDataFile(util::PathFromUtf8(dir), {kind.name});
     util::LoadDataFile(file);
     switch (file.loaded) {
@@ -45,7 +46,8 @@ bool ReadRecordFile(const std::string &dir, const RecordFileKind &kind, util::Da
         return Fail("cannot read " + PathOf(file) + ": " + ReasonText(file.reason));
     case util::ReadStatus::NotAFile: return Fail("cannot read " + PathOf(file) + ": " + NotAFile(file.kind));
     case util::ReadStatus::Missing:
-        ReportError(PathOf(file) + " does not exist: no " + std::string(kind.noun) + "s");
+        if (missing == WhenMissing::Say)
+            ReportError(PathOf(file) + " does not exist: no " + std::string(kind.noun) + "s");
         break;
     case util::ReadStatus::Read: ReportShape(file, kind); break;
     }
@@ -66,6 +68,16 @@ void ForEachNoteTable(const util::DataFile &file, const std::function<void(const
         each(table);
         rest = rest.subspan(taken);
     }
+}
+
+bool UnchangedSinceRead(const util::DataFile &file) {
+    return util::QuestionBeforeSave(file) != util::SaveQuestion::ChangedElsewhere ||
+           Fail(PathOf(file) + " was changed by another program meanwhile: nothing written");
+}
+
+bool SaveRecordFile(util::DataFile &file, std::vector<uint8_t> bytes) {
+    const util::WriteResult written = util::SaveDataFile(file, std::move(bytes));
+    return written.ok || Fail("cannot write " + PathOf(file) + ": " + WriteFailure(written));
 }
 
 std::string WriteFailure(const util::WriteResult &written) {

@@ -29,9 +29,13 @@ inline constexpr RecordFileKind NotesFile{notes::AgendaFileName, notes::NoteReco
 inline constexpr RecordFileKind RecordsFile{longterm::LongTermFileName, longterm::YearMonthRecordSize,
                                             longterm::MaxRecords, "record", "Velmarix"};
 
+// What a missing file means to the command: nothing to show (said), or a file to make (not said).
+enum class WhenMissing : uint8_t { Say, Create };
+
 // Reads the file of kind in dir. False, after saying why, when it is there but was not read; a
 // last piece that is no whole record and more records than its program shows are said too.
-bool ReadRecordFile(const std::string &dir, const RecordFileKind &kind, util::DataFile &file);
+bool ReadRecordFile(const std::string &dir, const RecordFileKind &kind, util::DataFile &file,
+                    WhenMissing missing = WhenMissing::Say);
 
 // The file's path as messages give it, in UTF-8.
 std::string PathOf(const util::DataFile &file);
@@ -42,6 +46,12 @@ util::RecordSplit AllRecords(const util::DataFile &file, const RecordFileKind &k
 // Calls each with every run of 255 notes of agenda.dat in turn, decoded as the programs decode
 // their table: a file of any size is worked through with one table in memory.
 void ForEachNoteTable(const util::DataFile &file, const std::function<void(const notes::NoteTable &)> &each);
+
+// False, after saying so, when another program changed the file since it was read here.
+bool UnchangedSinceRead(const util::DataFile &file);
+// Saves bytes as the file's new content, as the programs save it (the old one kept as its .bak).
+// False, after saying why, when the save failed; the file is then as it was.
+bool SaveRecordFile(util::DataFile &file, std::vector<uint8_t> bytes);
 
 // Why a write failed, in the system's words or "it is a folder, not a file".
 std::string WriteFailure(const util::WriteResult &written);

@@ -1,6 +1,7 @@
 #include "cli/utf8.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace cli {
 namespace {
@@ -10,6 +11,12 @@ constexpr char16_t High1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x202
                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// U+0100..U+017F (Latin Extended-A) without their marks; those Windows-1252 has never get here.
+constexpr std::string_view LatinExtendedA =
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiJjJjKkkLlLlLlL"
+    "lLlNnNnNnnNnOoOoOoOoRrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
+static_assert(LatinExtendedA.size() == 0x80);
 
 void AppendCodePoint(std::string &out, char32_t code) {
     if (code < 0x80) {
@@ -29,6 +36,51 @@ void AppendCodePoint(std::string &out, char32_t code) {
     }
 }
 
+// The character starting at text[at], at moved past it; U+FFFD, one byte on, for a byte that
+// starts no well-formed character (a stray or missing continuation, an overlong form, a surrogate).
+char32_t NextCodePoint(std::string_view text, size_t &at) {
+    const auto byte = [&](size_t i) { return static_cast<uint8_t>(text[i]); };
+    const uint8_t lead = byte(at);
+    const size_t length = lead < 0x80   ? 1
+                          : lead < 0xC2 ? 0
+                          : lead < 0xE0 ? 2
+                          : lead < 0xF0 ? 3
+                          : lead < 0xF5 ? 4
+                                        : 0;
+    constexpr char32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    char32_t code = length == 1 ? lead : lead & (0x7Fu >> length);
+    bool wellFormed = length > 0 && at + length <= text.size();
+    for (size_t i = 1; wellFormed && i < length; ++i) {
+        wellFormed = (byte(at + i) & 0xC0) == 0x80;
+        code = code << 6 | (byte(at + i) & 0x3Fu);
+    }
+    if (!wellFormed || code < Smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000)) {
+        ++at;
+        return 0xFFFD;
+    }
+    at += length;
+    return code;
+}
+
+// The byte of code in Windows-1252, or -1 when it has none.
+int Windows1252Byte(char32_t code) {
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<int>(code);
+    for (int i = 0; i < 32; ++i)
+        if (High1252[i] == code) return 0x80 + i;
+    return -1;
+}
+
+// What stands for a character Windows-1252 lacks.
+std::string_view Nearest(char32_t code) {
+    if (code >= 0x100 && code < 0x180) return LatinExtendedA.substr(code - 0x100, 1);
+    if (code >= 0x218 && code < 0x21C) return std::string_view("SsTt").substr(code - 0x218, 1); // Ș ș Ț ț
+    if ((code >= 0x300 && code < 0x370) || (code >= 0x200B && code <= 0x200D) || code == 0xFEFF)
+        return ""; // combining accents, zero-width characters
+    if ((code >= 0x2010 && code <= 0x2015) || code == 0x2212) return "-";
+    if ((code >= 0x2000 && code <= 0x200A) || code == 0x202F || code == 0x205F || code == 0x3000) return " ";
+    return "?";
+}
+
 } // namespace
 
 void AppendUtf8(std::string &out, char c) {
@@ -41,6 +93,38 @@ std::string Utf8FromWindows1252(std::string_view text) {
     out.reserve(text.size() + text.size() / 4);
     for (const char c : text)
         AppendUtf8(out, c);
+    return out;
+}
+
+Windows1252Text Windows1252FromUtf8(std::string_view utf8) {
+    Windows1252Text result;
+    result.text.reserve(utf8.size());
+    for (size_t at = 0; at < utf8.size();) {
+        const char32_t code = NextCodePoint(utf8, at);
+        if (const int byte = Windows1252Byte(code); byte >= 0) {
+            result.text += static_cast<char>(byte);
+            continue;
+        }
+        if (result.replaced++ == 0) {
+            char number[16];
+            static_cast<void>(
+                std::snprintf(number, sizeof number, "' (U+%04X)", static_cast<unsigned>(code)));
+            result.firstReplaced = "'";
+            AppendCodePoint(result.firstReplaced, code);
+            result.firstReplaced += number;
+        }
+        result.text += Nearest(code);
+    }
+    return result;
+}
+
+std::string WithCrLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+        out += text[i];
+    }
     return out;
 }
 

@@ -213,6 +213,7 @@ class Commands(unittest.TestCase):
         self.assertEqual(lines(run(path, "list")), shown)
         self.assertEqual(lines(run(path, "due", "--today", "05/12/2026")), shown)
         self.assertEqual(lines(run(path, "longterm")), ["2027 03 nada^[[2J"])
+        self.assertEqual(lines(run(path, "search", "CAFÉ")), shown[1:])
 
     def test_damage_is_said_on_standard_error(self):
         path = folder()
@@ -261,6 +262,64 @@ class Commands(unittest.TestCase):
         with open("/dev/full", "wb") as full:  # a failed write to standard output is no success
             done = subprocess.run([*AGENDA, "export", "--csv", "--dir", empty], stdout=full, stderr=subprocess.PIPE)
         self.assertEqual((done.returncode, done.stderr.rstrip()), (2, b"agenda: cannot write to standard output"))
+
+
+def notes_in(path):  # agenda.dat's notes as (day, month, year, text)
+    raw = read(path)
+    return [(*struct.unpack_from("<HHH", raw, at), raw[at + 7:at + 7 + raw[at + 6]].decode("cp1252"))
+            for at in range(0, len(raw) - 261, 262)]
+
+
+class Writing(unittest.TestCase):
+    def test_add_inserts_by_date_and_saves_as_tarvela_does(self):
+        path = folder([(1, 1, 2027, "uno"), (3, 1, 2027, "tres")])
+        with open(os.path.join(path, "agenda.dat"), "ab") as f:
+            f.write(b"pieza")  # not a whole note: said, and dropped by the save as the programs drop it
+        original = read(path)
+        done = run(path, "add", "2/1/2027", "dos,", "ñ", "€")
+        self.assertEqual((done.returncode, lines(done)),
+                         (0, [f"added to {data_path(path, 'agenda.dat').decode()}: 02/01/2027 Sa dos, ñ €"]))
+        self.assertIn(b"ends in 5 bytes", done.stderr)
+        self.assertEqual(read(path, "agenda.dat.bak"), original)
+        for words in (["1/1/27", "otro uno"], ["3/1", "antes"], ["7", "linea 1\nlinea 2"]):  # short forms: today's
+            self.assertEqual(run(path, "add", *words, "--today", "20/12/2026").returncode, 0)
+        self.assertEqual(notes_in(path), [(3, 1, 2026, "antes"), (7, 12, 2026, "linea 1\r\nlinea 2"),
+                                          (1, 1, 2027, "uno"), (1, 1, 2027, "otro uno"), (2, 1, 2027, "dos, ñ €"),
+                                          (3, 1, 2027, "tres")])
+        self.assertEqual(sorted(os.listdir(path)), ["agenda.dat", "agenda.dat.bak", "lonyrs.dat"])
+
+    def test_refusals_write_nothing(self):
+        full = folder([(1, 1, 2027, "nota")] * 300, [(2027, 1, "registro")] * 1024)
+        before = {name: read(full, name) for name in ("agenda.dat", "lonyrs.dat")}
+        table = [(["add", "31/02/2027", "x"], b"agenda: bad date '31/02/2027'"),
+                 (["add", "1/1/2027", "Łódź"], "agenda: 'Ł' (U+0141) has no Windows-1252 form".encode()),
+                 (["add", "1/1/2027", "x" * 255], b"agenda: the text has 255 characters, more than 254"),
+                 (["add", "1/1/2027", "x" * 254], b"agenda: %s already holds 255 notes" % data_path(full, "agenda.dat")),
+                 (["longterm", "add", "2027", "13", "x"], b"agenda: bad operand '13' (a month from 1 to 12)"),
+                 (["longterm", "add", "2027", "5", "x"],
+                  b"agenda: %s already holds 1024 records" % data_path(full, "lonyrs.dat"))]
+        for words, message in table:
+            with self.subTest(words=words[:3]):
+                done = run(full, *words)
+                errors = [line for line in done.stderr.splitlines() if b"holds 300 notes" not in line]
+                self.assertEqual((done.returncode, done.stdout, len(errors), errors[0][:len(message)]),
+                                 (2, b"", 1, message))
+        self.assertEqual({name: read(full, name) for name in before}, before)
+        self.assertEqual(sorted(os.listdir(full)), ["agenda.dat", "lonyrs.dat"])
+
+    def test_longterm_add_appends_and_search_finds_every_word(self):
+        path = folder([(5, 12, 2026, "Café con Íñigo"), (6, 12, 2026, "cafe solo")], [(2026, 1, "Renovar DNI")])
+        done = run(path, "longterm", "add", "2027", "3", "Pasaporte", "y", "CAFÉ")
+        self.assertEqual((done.returncode, lines(done)),
+                         (0, [f"added to {data_path(path, 'lonyrs.dat').decode()}: 2027 03 Pasaporte y CAFÉ"]))
+        self.assertEqual(read(path, "lonyrs.dat"), record(2026, 1, "Renovar DNI") + record(2027, 3, "Pasaporte y CAFÉ"))
+        for words, status, found in ((["cafe"], 0, ["05/12/2026 Sa Café con Íñigo", "06/12/2026 Do cafe solo",
+                                                    "2027 03 Pasaporte y CAFÉ"]),
+                                     (["ÍÑIGO", "café"], 0, ["05/12/2026 Sa Café con Íñigo"]),
+                                     (["cafe", "leche"], 1, [])):
+            with self.subTest(words=words):
+                done = run(path, "search", *words)
+                self.assertEqual((done.returncode, lines(done)), (status, found))
 
 
 if __name__ == "__main__":
