@@ -23,6 +23,7 @@ constexpr std::string_view ProgramHelp =
     "  longterm [YEAR]          the long-term records, all or of one year, as: year month note\n"
     "  add DATE TEXT...         adds a note, as Tarvela's \"aceptar\" does\n"
     "  longterm add YEAR MONTH TEXT...  adds a long-term record, as Velmarix's \"Ok\" does\n"
+    "  import FILE [--dry-run]  adds the events and journal entries of an iCalendar file\n"
     "  export --ics|--csv       every note and record as iCalendar or CSV, to --out FILE or standard output\n"
     "Options:\n"
     "  --dir DIR                the folder of the data files\n"
@@ -63,6 +64,15 @@ constexpr std::string_view AddHelp =
     "Refused, with nothing written: a full agenda (255 notes), a text of more than 254 characters or\n"
     "with a character Windows-1252 lacks, and an agenda.dat another program changed meanwhile.\n";
 
+constexpr std::string_view ImportHelp =
+    "Usage: agenda import FILE [--dry-run] [--dir DIR]\n"
+    "Adds each event (VEVENT) of the iCalendar FILE as a note on the day it starts (its time and\n"
+    "zone aside), its text the SUMMARY and, when it fits, the DESCRIPTION; each journal entry\n"
+    "(VJOURNAL) as a long-term record of its start's year and month. An event whose date and text\n"
+    "a note already has is skipped; a recurring one is taken once; a character Windows-1252 lacks\n"
+    "becomes its nearest letter or \"?\". What is lost or does not fit is said on standard error.\n"
+    "--dry-run prints what would be added and writes nothing.\n";
+
 constexpr std::string_view ExportHelp =
     "Usage: agenda export --ics|--csv [--out FILE] [--dir DIR]\n"
     "--ics: an iCalendar file, each note an all-day event, each long-term record a journal entry on\n"
@@ -88,7 +98,8 @@ struct CommandName {
 };
 constexpr CommandName CommandNames[] = {{"due", Command::Due},       {"list", Command::List},
                                         {"search", Command::Search}, {"longterm", Command::LongTerm},
-                                        {"add", Command::Add},       {"export", Command::Export}};
+                                        {"add", Command::Add},       {"import", Command::Import},
+                                        {"export", Command::Export}};
 
 // The whole of text as a decimal number from low to high.
 bool ReadNumber(std::string_view text, uint16_t low, uint16_t high, uint16_t &value) {
@@ -166,6 +177,9 @@ std::string ReadOperands(std::span<const std::string> operands, Arguments &args)
     case Command::Search:
         args.words.assign(operands.begin(), operands.end());
         return count == 0 ? "search needs a word" : "";
+    case Command::Import:
+        if (count == 1) args.file = operands[0];
+        return count == 1 ? "" : "import needs one iCalendar file";
     case Command::Due:
     case Command::Export:
     case Command::LongTermAdd:
@@ -179,8 +193,8 @@ struct Option {
     bool takesValue;
 };
 constexpr Option Options[] = {{"--dir", true},   {"--today", true}, {"--out", true},
-                              {"--ics", false},  {"--csv", false},  {"--help", false},
-                              {"-h", false},     {"--version", false}};
+                              {"--ics", false},  {"--csv", false},  {"--dry-run", false},
+                              {"--help", false}, {"-h", false},     {"--version", false}};
 
 // Sets what the option says; returns "" or what is wrong with it.
 std::string ApplyOption(std::string_view name, const std::string &value, Arguments &args) {
@@ -195,6 +209,7 @@ std::string ApplyOption(std::string_view name, const std::string &value, Argumen
         if (args.format != Format::None && args.format != format) return "--ics and --csv exclude each other";
         args.format = format;
     }
+    args.dryRun = args.dryRun || name == "--dry-run";
     args.help = args.help || name == "--help" || name == "-h";
     args.version = args.version || name == "--version";
     return "";
@@ -206,6 +221,7 @@ std::string CombinationError(const Arguments &args) {
     if (args.command == Command::Export && args.format == Format::None) return "export needs --ics or --csv";
     if (args.command != Command::Export && (args.format != Format::None || !args.out.empty()))
         return "--ics, --csv and --out are for export";
+    if (args.command != Command::Import && args.dryRun) return "--dry-run is for import";
     return "";
 }
 
@@ -269,6 +285,7 @@ std::string_view HelpText(Command command) {
     case Command::LongTerm:
     case Command::LongTermAdd: return LongTermHelp;
     case Command::Add: return AddHelp;
+    case Command::Import: return ImportHelp;
     case Command::Export: return ExportHelp;
     case Command::None: break;
     }

@@ -9,7 +9,7 @@
 
 namespace cli {
 
-enum class Command : uint8_t { None, Due, List, Search, LongTerm, Add, LongTermAdd, Export };
+enum class Command : uint8_t { None, Due, List, Search, LongTerm, Add, LongTermAdd, Import, Export };
 enum class Format : uint8_t { None, ICalendar, Csv };
 
 struct Arguments {
@@ -28,6 +28,8 @@ struct Arguments {
     std::string date;               // add DATE as typed, read against today when the note is added
     std::string text;               // add, longterm add: the text's words joined by blanks (UTF-8)
     std::vector<std::string> words; // search WORD...
+    std::string file;               // import FILE
+    bool dryRun = false;            // import --dry-run
     Format format = Format::None;   // export --ics or --csv
     std::string out;                // export --out FILE; "" or "-" for standard output
 };

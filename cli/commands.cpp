@@ -120,6 +120,7 @@ int RunCommand(const Arguments &args, const dates::CalendarDate &today, std::str
     switch (args.command) {
     case Command::Add: return AddNote(args, today) ? ExitDone : ExitFailed;
     case Command::LongTermAdd: return AddLongTermRecord(args) ? ExitDone : ExitFailed;
+    case Command::Import: return ImportCalendar(args) ? ExitDone : ExitFailed;
     default: return RunReadingCommand(args, today, stamp);
     }
 }

@@ -1,7 +1,9 @@
 #include "cli/write_commands.h"
 
 #include "cli/data_files.h"
+#include "cli/import.h"
 #include "cli/output.h"
+#include "cli/system.h"
 #include "cli/utf8.h"
 #include "notes/periods.h"
 #include "shared/dates/names.h"
@@ -22,6 +24,40 @@ bool StorableText(const std::string &typed, std::string &text) {
     return text.size() <= MaxTypedText ||
            Fail("the text has " + std::to_string(text.size()) + " characters, more than " +
                 std::to_string(MaxTypedText) + ": nothing added");
+}
+
+bool ReadImportedFile(const std::string &name, std::vector<CalendarEntry> &entries) {
+    const util::ReadResult read = util::ReadWholeFile(util::PathFromUtf8(name));
+    if (read.status == util::ReadStatus::Missing) return Fail("cannot read " + name + ": it does not exist");
+    if (read.status != util::ReadStatus::Read)
+        return Fail(
+            "cannot read " + name + ": " +
+            (read.status == util::ReadStatus::Unreadable ? ReasonText(read.reason) : "it is not a file"));
+    const std::string_view bytes(reinterpret_cast<const char *>(read.bytes.data()), read.bytes.size());
+    return ReadCalendar(bytes, entries) || Fail(name + " is not an iCalendar file (no BEGIN:VCALENDAR)");
+}
+
+// One line on standard error for each kind of entry that was not taken whole.
+void ReportLosses(const ImportCounts &counts, const util::DataFile &agenda, const util::DataFile &lonyrs) {
+    const auto say = [](size_t count, const std::string &what) {
+        if (count > 0) ReportError(std::to_string(count) + " " + what);
+    };
+    say(counts.recurring, (counts.recurring == 1 ? "recurring entry" : "recurring entries") +
+                              std::string(" taken once, on the day it starts"));
+    say(counts.replaced, (counts.replaced == 1 ? "character" : "characters") +
+                             std::string(" with no Windows-1252 form given the nearest letter or ?"));
+    say(counts.shortened, (counts.shortened == 1 ? "text" : "texts") + std::string(" cut to 255 characters"));
+    say(counts.undated,
+        (counts.undated == 1 ? "entry" : "entries") + std::string(" left out: no calendar date"));
+    say(counts.empty, (counts.empty == 1 ? "entry" : "entries") + std::string(" left out: no text"));
+    say(counts.notesLeftOver, (counts.notesLeftOver == 1 ? "event" : "events") +
+                                  std::string(" did not fit: ") + PathOf(agenda) + " holds 255 notes");
+    say(counts.recordsLeftOver, (counts.recordsLeftOver == 1 ? "journal entry" : "journal entries") +
+                                    std::string(" did not fit: ") + PathOf(lonyrs) + " holds 1024 records");
+}
+
+std::string Counted(size_t count, const char *one, const char *many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
 } // namespace
@@ -55,6 +91,44 @@ bool AddLongTermRecord(const Arguments &args) {
         return Fail(PathOf(file) + " already holds 1024 records, as many as Velmarix takes: nothing added");
     if (!UnchangedSinceRead(file) || !SaveRecordFile(file, longterm::EncodeLongTermFile(table))) return false;
     PrintLine("added to " + PathOf(file) + ": " + ShownLine(LongTermLine(table.records.back())));
+    return true;
+}
+
+bool ImportCalendar(const Arguments &args) {
+    std::vector<CalendarEntry> entries;
+    util::DataFile agenda;
+    util::DataFile lonyrs;
+    if (!ReadImportedFile(args.file, entries) ||
+        !ReadRecordFile(args.dir, NotesFile, agenda, WhenMissing::Create) ||
+        !ReadRecordFile(args.dir, RecordsFile, lonyrs, WhenMissing::Create))
+        return false;
+    notes::NoteTable table;
+    longterm::RecordTable records;
+    notes::DecodeAgendaFile(table, agenda.onDisk.bytes);
+    longterm::DecodeLongTermFile(records, lonyrs.onDisk.bytes);
+    const ImportResult result = ImportEntries(entries, table, records);
+    ReportLosses(result.counts, agenda, lonyrs);
+    const std::string what = Counted(result.notes.size(), "note", "notes") + " and " +
+                             Counted(result.records.size(), "long-term record", "long-term records") +
+                             " from " + args.file + " into " + args.dir;
+    const std::string present =
+        result.counts.present > 0 ? " (" + std::to_string(result.counts.present) + " already there)" : "";
+    if (args.dryRun) {
+        for (const notes::NoteRecord &note : result.notes)
+            PrintLine(ShownLine(notes::NoteListLine(note)));
+        for (const longterm::YearMonthRecord &record : result.records)
+            PrintLine(ShownLine(LongTermLine(record)));
+        PrintLine("would import " + what + present + "; nothing written");
+        return true;
+    }
+    const bool notesAdded = !result.notes.empty();
+    const bool recordsAdded = !result.records.empty();
+    // Both checked before either is written: a refusal leaves both as they were.
+    if ((notesAdded && !UnchangedSinceRead(agenda)) || (recordsAdded && !UnchangedSinceRead(lonyrs)) ||
+        (notesAdded && !SaveRecordFile(agenda, notes::EncodeAgendaFile(table))) ||
+        (recordsAdded && !SaveRecordFile(lonyrs, longterm::EncodeLongTermFile(records))))
+        return false;
+    PrintLine("imported " + what + present);
     return true;
 }
 

@@ -12,4 +12,7 @@ bool AddNote(const Arguments &args, const dates::CalendarDate &today);
 // longterm add YEAR MONTH TEXT...
 bool AddLongTermRecord(const Arguments &args);
 
+// import FILE [--dry-run]
+bool ImportCalendar(const Arguments &args);
+
 } // namespace cli

@@ -245,6 +245,7 @@ class Commands(unittest.TestCase):
                  b"agenda: bad date"), (empty, ["export"], 2, b"agenda: export needs --ics or --csv"),
                  (empty, ["export", "--ics", "--csv"], 2, b"agenda: --ics and --csv exclude each other"),
                  (empty, ["export", "--csv", "--out", "a", "--out=b"], 2, b"agenda: --out given twice"),
+                 (empty, ["list", "--dry-run"], 2, b"agenda: --dry-run is for import"),
                  (empty, ["list", "--dir=" + empty], 2, b"agenda: --dir given twice"),
                  (empty, ["due", "--today=32/1/2027"], 2, b"agenda: bad date '32/1/2027'")]
         for path, words, status, message in table:
@@ -320,6 +321,91 @@ class Writing(unittest.TestCase):
             with self.subTest(words=words):
                 done = run(path, "search", *words)
                 self.assertEqual((done.returncode, lines(done)), (status, found))
+
+
+def calendar_file(path, name, calendar, line_end=b"\r\n"):
+    out = os.path.join(path, name)
+    with open(out, "wb") as f:
+        f.write(calendar.to_ical().replace(b"\r\n", line_end))
+    return out
+
+
+class Import(unittest.TestCase):
+    def test_round_trip_through_export(self):
+        notes = sorted([n for n in NOTES[250:] if n[:3] not in {(31, 2, 2027), (29, 2, 2100), (1, 13, 2027),
+                                                                 (5, 5, 0)}], key=lambda n: (n[2], n[1], n[0]))
+        records = [(2027, 3, "Pasaporte, DNI; €"), (2031, 12, "Último\r\nplazo")]
+        source, target = folder(notes, records), folder()
+        exported = os.path.join(source, "todo.ics")
+        self.assertEqual(run(source, "export", "--ics", "--out", exported).returncode, 0)
+        done = run(target, "import", exported)
+        self.assertEqual((done.returncode, done.stderr), (0, b""))
+        self.assertEqual(lines(done),
+                         [f"imported {len(notes)} notes and 2 long-term records from {exported} into {target}"])
+        for name in ("agenda.dat", "lonyrs.dat"):
+            self.assertEqual(read(target, name), read(source, name), name)
+        again = run(target, "import", exported)  # all there already: nothing added
+        self.assertEqual(lines(again), [f"imported 0 notes and 0 long-term records from {exported} "
+                                        f"into {target} ({len(notes) + 2} already there)"])
+        self.assertEqual(read(target), read(source))
+
+    def test_a_calendar_written_by_icalendar(self):
+        calendar = icalendar.Calendar()
+        calendar.add("prodid", "-//prueba//")
+        calendar.add("version", "2.0")
+        def component(kind, summary, start=None, **properties):
+            c = kind()
+            c.add("summary", summary)
+            if start:
+                c.add("dtstart", start)
+            for key, value in properties.items():
+                c.add(key, value)
+            calendar.add_component(c)
+            return c
+        long = "Orden del día: presupuesto, obras; \\ derrama. " * 4  # folded over several lines, escapes
+        component(icalendar.Event, "Reunión, sala; 3\\4", datetime.date(2027, 1, 5), description=long[:150])
+        alarm = icalendar.Alarm()
+        alarm.add("action", "DISPLAY")
+        alarm.add("description", "aviso")  # the alarm's, not the event's
+        component(icalendar.Event, "Cena", datetime.datetime(2027, 1, 6, 18, 30, tzinfo=datetime.timezone.utc),
+                  description="Cena\nen casa").add_component(alarm)
+        component(icalendar.Event, "Yoga", datetime.date(2027, 1, 4), rrule={"freq": "weekly"})
+        component(icalendar.Event, "Łódź y 東京", datetime.date(2027, 1, 7))
+        component(icalendar.Event, "sin fecha")
+        component(icalendar.Journal, "Pasaporte", datetime.date(2027, 3, 1))
+        expected = [(4, 1, 2027, "Yoga"), (5, 1, 2027, ("Reunión, sala; 3\\4\n" + long[:150]).replace("\n", "\r\n")),
+                    (6, 1, 2027, "Cena\r\nen casa"), (7, 1, 2027, "Lódz y ??")]
+        for line_end in (b"\r\n", b"\n"):
+            with self.subTest(line_end=line_end):
+                path = folder()
+                ics = calendar_file(path, "otra.ics", calendar, line_end)
+                dry = run(path, "import", ics, "--dry-run")
+                self.assertEqual((dry.returncode, lines(dry)[-1]),
+                                 (0, f"would import 4 notes and 1 long-term record from {ics} into {path}; "
+                                     "nothing written"))
+                self.assertEqual((read(path), read(path, "lonyrs.dat")), (b"", b""))
+                done = run(path, "import", ics)
+                self.assertEqual((done.returncode, done.stderr.decode("utf-8").splitlines()),
+                                 (0, ["agenda: 1 recurring entry taken once, on the day it starts",
+                                      "agenda: 4 characters with no Windows-1252 form given the nearest letter or ?",
+                                      "agenda: 1 entry left out: no calendar date"]))
+                self.assertEqual(notes_in(path), expected)
+                self.assertEqual(read(path, "lonyrs.dat"), record(2027, 3, "Pasaporte"))
+
+    def test_what_does_not_fit_is_reported(self):
+        path = folder([(1, 1, 2027, "nota")] * 254, [(2027, 1, "registro")] * 1023)
+        calendar = icalendar.Calendar()
+        for kind, day in ((icalendar.Event, 2), (icalendar.Event, 3), (icalendar.Journal, 1), (icalendar.Journal, 1)):
+            entry = kind()
+            entry.add("summary", f"nuevo {day}")
+            entry.add("dtstart", datetime.date(2027, 2, day))
+            calendar.add_component(entry)
+        done = run(path, "import", calendar_file(path, "llena.ics", calendar))
+        self.assertEqual((done.returncode, done.stderr.decode("utf-8").splitlines()), (0, [
+            f"agenda: 1 event did not fit: {data_path(path, 'agenda.dat').decode()} holds 255 notes",
+            f"agenda: 1 journal entry did not fit: {data_path(path, 'lonyrs.dat').decode()} holds 1024 records"]))
+        self.assertEqual((len(notes_in(path)), notes_in(path)[-1]), (255, (2, 2, 2027, "nuevo 2")))
+        self.assertEqual(len(read(path, "lonyrs.dat")), 1024 * 260)
 
 
 if __name__ == "__main__":

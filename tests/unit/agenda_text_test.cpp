@@ -1,6 +1,7 @@
-// What agenda reads from outside: UTF-8 into Windows-1252.
+// What agenda reads from outside: UTF-8 into Windows-1252, and iCalendar files.
 #include <gtest/gtest.h>
 #include "cli/utf8.h"
+#include "cli/ical_reader.h"
 
 namespace {
 
@@ -37,6 +38,51 @@ TEST(Windows1252FromUtf8, KeepsWhatItHasAndGivesTheRestItsNearestLetter) {
         }
     }
     EXPECT_EQ(cli::WithCrLf("a\nb\r\nc\n"), "a\r\nb\r\nc\r\n");
+}
+
+
+std::vector<cli::CalendarEntry> Read(std::string_view text, bool calendar = true) {
+    std::vector<cli::CalendarEntry> entries;
+    EXPECT_EQ(cli::ReadCalendar(text, entries), calendar);
+    return entries;
+}
+
+TEST(CalendarReader, UnfoldsUnescapesAndKeepsEachEntrysOwnProperties) {
+    // CR LF and LF lines, folds with a blank and a tab (one inside a character's bytes), escapes,
+    // a colon inside a quoted parameter, a DATE-TIME, an alarm's own description, a recurrence.
+    const auto entries = Read("\xEF\xBB\xBF"
+                              "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\n"
+                              "DTSTART;TZID=\"Europe/Madrid:x\":20270106T183000\r\n"
+                              "SUMMARY;LANGUAGE=es:Reuni\xC3\r\n \xB3n\\, sala\\; 3\\\\4\\N\r\n\tfin\n"
+                              "description:uno\\ndos\nRRULE:FREQ=WEEKLY\n"
+                              "BEGIN:VALARM\nDESCRIPTION:aviso\nEND:VALARM\nEND:VEVENT\n"
+                              "BEGIN:VJOURNAL\nDTSTART;VALUE=DATE:20270301\nSUMMARY:Pasaporte\nEND:VJOURNAL\n"
+                              "BEGIN:VEVENT\nDTSTART:20270230\nSUMMARY:sin d\xC3\xAD"
+                              "a\nEND:VEVENT\nEND:VCALENDAR\n");
+    ASSERT_EQ(entries.size(), 3u);
+    const cli::CalendarEntry &event = entries[0], &journal = entries[1], &undated = entries[2];
+    EXPECT_FALSE(event.journal);
+    EXPECT_TRUE(event.dated && event.recurring);
+    EXPECT_EQ((std::array{event.start.day, event.start.month, event.start.year}),
+              (std::array<uint16_t, 3>{6, 1, 2027}));
+    EXPECT_EQ(event.summary, "Reuni\xC3\xB3n, sala; 3\\4\nfin");
+    EXPECT_EQ(event.description, "uno\ndos");
+    EXPECT_TRUE(journal.journal && journal.dated && !journal.recurring);
+    EXPECT_EQ(journal.summary, "Pasaporte");
+    EXPECT_FALSE(undated.dated); // 30 February
+    EXPECT_EQ(undated.summary, "sin d\xC3\xAD"
+                               "a");
+}
+
+TEST(CalendarReader, WhatIsNoCalendarOrNoDateIsTold) {
+    EXPECT_TRUE(Read("BEGIN:VEVENT\nSUMMARY:x\nEND:VEVENT\n", false).size() == 1);
+    EXPECT_TRUE(Read("", false).empty());
+    for (const char *start :
+         {"DTSTART:2027010", "DTSTART:2O270101", "DTSTART:20271301", "DTSTART:00000101", "X:"}) {
+        const auto entries = Read(std::string("BEGIN:VCALENDAR\nBEGIN:VEVENT\n") + start + "\nEND:VEVENT\n");
+        ASSERT_EQ(entries.size(), 1u);
+        EXPECT_FALSE(entries[0].dated) << start;
+    }
 }
 
 } // namespace
