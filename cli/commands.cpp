@@ -24,7 +24,7 @@ size_t PrintPeriod(const util::DataFile &agenda, int32_t period, const notes::Pe
         notes::SelectPeriod(table, period, when, shown);
         for (size_t slot = 1; slot <= table.notes.size(); ++slot) { // 255 slots: no uint8_t counter
             if (!shown.test(slot)) continue;
-            PrintLine(ShownLine(notes::NoteListLine(table.notes[slot - 1])));
+            PrintListLine(notes::NoteListLine(table.notes[slot - 1]));
             ++printed;
         }
     });
@@ -36,7 +36,7 @@ void PrintRecords(const util::DataFile &records, const Arguments &args) {
     const util::RecordSplit all = AllRecords(records, RecordsFile);
     for (size_t i = 0; i < all.kept; ++i) {
         const longterm::YearMonthRecord record = longterm::DecodeRecord(all.Record(i));
-        if (!args.yearGiven || record.year == args.year) PrintLine(ShownLine(LongTermLine(record)));
+        if (!args.yearGiven || record.year == args.year) PrintListLine(LongTermLine(record));
     }
 }
 
@@ -53,7 +53,7 @@ size_t PrintFound(const util::DataFile &agenda, const util::DataFile &records, c
     size_t printed = 0;
     const auto print = [&](std::string_view text, const std::string &line) {
         if (!holdsEvery(text)) return;
-        PrintLine(ShownLine(line));
+        PrintListLine(line);
         ++printed;
     };
     const util::RecordSplit notes = AllRecords(agenda, NotesFile);

@@ -41,6 +41,7 @@ bool IsDataFile(const util::SystemPath &path, const util::SystemPath &dir) {
 }
 
 bool WriteToStandardOutput(const std::string &bytes) {
+    FlushOutput();
     UseBinaryStandardOutput();
     static_cast<void>(std::fwrite(bytes.data(), 1, bytes.size(), stdout)); // main checks standard output
     return true;

@@ -56,6 +56,7 @@ int Run(const std::vector<std::string> &words) {
         status = cli::RunCommand(args, args.todayGiven ? args.today : ClockToday(), ClockStamp());
     }
     // A full disk or a closed pipe must not pass for a list or an export written.
+    cli::FlushOutput();
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
         cli::ReportError("cannot write to standard output");
         return cli::ExitFailed;

@@ -3,6 +3,7 @@
 // build picks one.
 #pragma once
 #include <string>
+#include <string_view>
 #include "shared/util/system_path.h"
 
 namespace cli {
@@ -11,6 +12,10 @@ namespace cli {
 // console's character set: unchanged on POSIX; on Windows in the console's output code page
 // (UTF-8 when there is no console).
 std::string ConsoleMessage(const std::string &text);
+
+// Writes a UTF-8 text to standard output, in the console's character set (main tells a failed
+// write from standard output's error flag).
+void WriteConsoleText(std::string_view text);
 
 // A failure's reason in the system's words, as UTF-8: unchanged on POSIX; on Windows from the
 // ANSI code page.

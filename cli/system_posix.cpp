@@ -1,5 +1,6 @@
 #include "cli/system.h"
 
+#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 #include "shared/util/file_io.h"
@@ -7,6 +8,10 @@
 namespace cli {
 
 std::string ConsoleMessage(const std::string &text) { return text; }
+
+void WriteConsoleText(std::string_view text) {
+    static_cast<void>(std::fwrite(text.data(), 1, text.size(), stdout));
+}
 
 std::string ReasonText(const std::string &reason) { return reason; }
 

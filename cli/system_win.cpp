@@ -20,6 +20,11 @@ std::string ConsoleMessage(const std::string &text) {
     return Converted(CP_UTF8, GetConsoleOutputCP() == 0 ? CP_UTF8 : GetConsoleOutputCP(), text);
 }
 
+void WriteConsoleText(std::string_view text) {
+    const std::string converted = ConsoleMessage(std::string(text));
+    static_cast<void>(std::fwrite(converted.data(), 1, converted.size(), stdout));
+}
+
 std::string ReasonText(const std::string &reason) { return Converted(GetACP(), CP_UTF8, reason); }
 
 void UseBinaryStandardOutput() { _setmode(_fileno(stdout), _O_BINARY); }

@@ -18,22 +18,23 @@ constexpr std::string_view LatinExtendedA =
     "lLlNnNnNnnNnOoOoOoOoRrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
 static_assert(LatinExtendedA.size() == 0x80);
 
-void AppendCodePoint(std::string &out, char32_t code) {
+// Writes the UTF-8 form of code at out, which has room for four bytes; returns how many it wrote.
+size_t PutCodePoint(char32_t code, char *out) {
     if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
+        out[0] = static_cast<char>(code);
+        return 1;
     }
+    const size_t length = code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+    constexpr uint8_t Lead[] = {0, 0, 0xC0, 0xE0, 0xF0};
+    for (size_t i = length - 1; i > 0; --i, code >>= 6)
+        out[i] = static_cast<char>(0x80 | (code & 0x3F));
+    out[0] = static_cast<char>(Lead[length] | code);
+    return length;
+}
+
+void AppendCodePoint(std::string &out, char32_t code) {
+    char bytes[4];
+    out.append(bytes, PutCodePoint(code, bytes));
 }
 
 // The character starting at text[at], at moved past it; U+FFFD, one byte on, for a byte that
@@ -83,9 +84,14 @@ std::string_view Nearest(char32_t code) {
 
 } // namespace
 
-void AppendUtf8(std::string &out, char c) {
+size_t PutUtf8(char c, char *out) {
     const auto byte = static_cast<uint8_t>(c);
-    AppendCodePoint(out, byte >= 0x80 && byte < 0xA0 ? High1252[byte - 0x80] : byte);
+    return PutCodePoint(byte >= 0x80 && byte < 0xA0 ? High1252[byte - 0x80] : byte, out);
+}
+
+void AppendUtf8(std::string &out, char c) {
+    char bytes[3];
+    out.append(bytes, PutUtf8(c, bytes));
 }
 
 std::string Utf8FromWindows1252(std::string_view text) {
@@ -106,12 +112,12 @@ Windows1252Text Windows1252FromUtf8(std::string_view utf8) {
             continue;
         }
         if (result.replaced++ == 0) {
-            char number[16];
-            static_cast<void>(
-                std::snprintf(number, sizeof number, "' (U+%04X)", static_cast<unsigned>(code)));
-            result.firstReplaced = "'";
-            AppendCodePoint(result.firstReplaced, code);
-            result.firstReplaced += number;
+            std::string character;
+            AppendCodePoint(character, code);
+            char named[32]; // at most four bytes and six hex digits: never cut short
+            static_cast<void>(std::snprintf(named, sizeof named, "'%s' (U+%04X)", character.c_str(),
+                                            static_cast<unsigned>(code)));
+            result.firstReplaced = named;
         }
         result.text += Nearest(code);
     }

@@ -11,6 +11,8 @@ namespace cli {
 // Windows-1252 leaves undefined stand for the control characters of the same number, as the
 // system's own conversion takes them.
 void AppendUtf8(std::string &out, char c);
+// The same written at out, which has room for three bytes; returns how many it wrote.
+size_t PutUtf8(char c, char *out);
 
 std::string Utf8FromWindows1252(std::string_view text);
 

@@ -115,9 +115,9 @@ bool ImportCalendar(const Arguments &args) {
         result.counts.present > 0 ? " (" + std::to_string(result.counts.present) + " already there)" : "";
     if (args.dryRun) {
         for (const notes::NoteRecord &note : result.notes)
-            PrintLine(ShownLine(notes::NoteListLine(note)));
+            PrintListLine(notes::NoteListLine(note));
         for (const longterm::YearMonthRecord &record : result.records)
-            PrintLine(ShownLine(LongTermLine(record)));
+            PrintListLine(LongTermLine(record));
         PrintLine("would import " + what + present + "; nothing written");
         return true;
     }
