@@ -40,7 +40,6 @@ TEST(Windows1252FromUtf8, KeepsWhatItHasAndGivesTheRestItsNearestLetter) {
     EXPECT_EQ(cli::WithCrLf("a\nb\r\nc\n"), "a\r\nb\r\nc\r\n");
 }
 
-
 std::vector<cli::CalendarEntry> Read(std::string_view text, bool calendar = true) {
     std::vector<cli::CalendarEntry> entries;
     EXPECT_EQ(cli::ReadCalendar(text, entries), calendar);

@@ -13,8 +13,9 @@ constexpr int LeaveSaving = 1, Leave = 2, Commit = 3, Delete = 4, NewNote = 5, A
 const std::string DeleteQuestion = "\xBF"
                                    "eliminar nota seleccionada?",
                   SaveQuestion = "\xBFguardar los cambios?",
-                  ChangedQuestion = "Otro programa ha cambiado agenda.dat desde que se abri\xF3.\n\xBFReemplazarlo "
-                                    "por las notas que se ven aqu\xED?";
+                  ChangedQuestion =
+                      "Otro programa ha cambiado agenda.dat desde que se abri\xF3.\n\xBFReemplazarlo "
+                      "por las notas que se ven aqu\xED?";
 
 class TarvelaDialog : public Tarvela {
   protected:
