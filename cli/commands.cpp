@@ -33,11 +33,9 @@ size_t PrintPeriod(const util::DataFile &agenda, int32_t period, const notes::Pe
 
 // Prints each record, every one or only those year is given for.
 void PrintRecords(const util::DataFile &records, const Arguments &args) {
-    const util::RecordSplit all = AllRecords(records, RecordsFile);
-    for (size_t i = 0; i < all.kept; ++i) {
-        const longterm::YearMonthRecord record = longterm::DecodeRecord(all.Record(i));
+    ForEachRecord(records, [&](const longterm::YearMonthRecord &record) {
         if (!args.yearGiven || record.year == args.year) PrintListLine(LongTermLine(record));
-    }
+    });
 }
 
 // Prints the notes, then the records, whose text holds every word; returns how many.
@@ -51,21 +49,18 @@ size_t PrintFound(const util::DataFile &agenda, const util::DataFile &records, c
             words, [&](const std::string &word) { return folded.find(word) != std::string::npos; });
     };
     size_t printed = 0;
-    const auto print = [&](std::string_view text, const std::string &line) {
-        if (!holdsEvery(text)) return;
-        PrintListLine(line);
+    ForEachNoteTable(agenda, [&](const notes::NoteTable &table) {
+        for (const notes::NoteRecord &note : table.notes) {
+            if (!holdsEvery(note.text)) continue;
+            PrintListLine(notes::NoteListLine(note));
+            ++printed;
+        }
+    });
+    ForEachRecord(records, [&](const longterm::YearMonthRecord &record) {
+        if (!holdsEvery(record.note)) return;
+        PrintListLine(LongTermLine(record));
         ++printed;
-    };
-    const util::RecordSplit notes = AllRecords(agenda, NotesFile);
-    for (size_t i = 0; i < notes.kept; ++i) {
-        const notes::NoteRecord note = notes::DecodeNote(notes.Record(i));
-        print(note.text, notes::NoteListLine(note).str());
-    }
-    const util::RecordSplit all = AllRecords(records, RecordsFile);
-    for (size_t i = 0; i < all.kept; ++i) {
-        const longterm::YearMonthRecord record = longterm::DecodeRecord(all.Record(i));
-        print(record.note, LongTermLine(record));
-    }
+    });
     return printed;
 }
 
@@ -76,9 +71,7 @@ bool Export(const Arguments &args, const util::DataFile &agenda, const util::Dat
         allNotes.insert(allNotes.end(), table.notes.begin(), table.notes.end());
     });
     std::vector<longterm::YearMonthRecord> allRecords;
-    const util::RecordSplit split = AllRecords(records, RecordsFile);
-    for (size_t i = 0; i < split.kept; ++i)
-        allRecords.push_back(longterm::DecodeRecord(split.Record(i)));
+    ForEachRecord(records, [&](const longterm::YearMonthRecord &record) { allRecords.push_back(record); });
     if (args.format == Format::Csv) return WriteExport(CsvFile(allNotes, allRecords), args.out, args.dir);
     const CalendarFile calendar = ICalendarFile(allNotes, allRecords, stamp);
     if (!WriteExport(calendar.bytes, args.out, args.dir)) return false;

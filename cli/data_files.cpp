@@ -14,21 +14,17 @@ std::string NotAFile(util::FileKind kind) {
     return std::string("it is ") + what[static_cast<size_t>(kind)] + ", not a file";
 }
 
-std::string Counted(size_t count, std::string_view noun) {
-    return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
-}
-
 // What the programs would make of the file and agenda says: a last piece that is no whole
 // record (dropped by their save), records beyond their table (kept as they are).
 void ReportShape(const util::DataFile &file, const RecordFileKind &kind) {
     const size_t records = file.onDisk.bytes.size() / kind.recordSize;
     const size_t piece = file.onDisk.bytes.size() % kind.recordSize;
     if (piece > 0)
-        ReportError(PathOf(file) + " ends in " + Counted(piece, "byte") +
+        ReportError(PathOf(file) + " ends in " + Counted(piece, "byte", "bytes") +
                     (piece == 1 ? " that is" : " that are") + " not a whole " + std::string(kind.noun) +
                     ": left out");
     if (records > kind.tableSize)
-        ReportError(PathOf(file) + " holds " + Counted(records, kind.noun) + "; " +
+        ReportError(PathOf(file) + " holds " + Counted(records, kind.noun, kind.nouns) + "; " +
                     std::string(kind.program) + " shows the first " + std::to_string(kind.tableSize) +
                     " and keeps the others unchanged");
 }
@@ -47,15 +43,18 @@ bool ReadRecordFile(const std::string &dir, const RecordFileKind &kind, util::Da
     case util::ReadStatus::NotAFile: return Fail("cannot read " + PathOf(file) + ": " + NotAFile(file.kind));
     case util::ReadStatus::Missing:
         if (missing == WhenMissing::Say)
-            ReportError(PathOf(file) + " does not exist: no " + std::string(kind.noun) + "s");
+            ReportError(PathOf(file) + " does not exist: no " + std::string(kind.nouns));
         break;
     case util::ReadStatus::Read: ReportShape(file, kind); break;
     }
     return true;
 }
 
-util::RecordSplit AllRecords(const util::DataFile &file, const RecordFileKind &kind) {
-    return util::SplitRecords(file.onDisk.bytes, kind.recordSize, SIZE_MAX);
+void ForEachRecord(const util::DataFile &file,
+                   const std::function<void(const longterm::YearMonthRecord &)> &each) {
+    const std::span<const uint8_t> bytes = file.onDisk.bytes;
+    for (size_t at = 0; at + RecordsFile.recordSize <= bytes.size(); at += RecordsFile.recordSize)
+        each(longterm::DecodeRecord(bytes.subspan(at, RecordsFile.recordSize)));
 }
 
 void ForEachNoteTable(const util::DataFile &file, const std::function<void(const notes::NoteTable &)> &each) {

@@ -12,7 +12,6 @@
 #include "longterm/record_store.h"
 #include "notes/note_store.h"
 #include "shared/util/data_file.h"
-#include "shared/util/record_file.h"
 
 namespace cli {
 
@@ -22,12 +21,17 @@ struct RecordFileKind {
     size_t recordSize;
     size_t tableSize;         // the records its program shows
     std::string_view noun;    // what one record holds: "note"
+    std::string_view nouns;   // "notes"
     std::string_view program; // "Tarvela"
 };
-inline constexpr RecordFileKind NotesFile{notes::AgendaFileName, notes::NoteRecordSize, notes::MaxNotes,
-                                          "note", "Tarvela"};
-inline constexpr RecordFileKind RecordsFile{longterm::LongTermFileName, longterm::YearMonthRecordSize,
-                                            longterm::MaxRecords, "record", "Velmarix"};
+inline constexpr RecordFileKind NotesFile{
+    notes::AgendaFileName, notes::NoteRecordSize, notes::MaxNotes, "note", "notes", "Tarvela"};
+inline constexpr RecordFileKind RecordsFile{longterm::LongTermFileName,
+                                            longterm::YearMonthRecordSize,
+                                            longterm::MaxRecords,
+                                            "record",
+                                            "records",
+                                            "Velmarix"};
 
 // What a missing file means to the command: nothing to show (said), or a file to make (not said).
 enum class WhenMissing : uint8_t { Say, Create };
@@ -40,8 +44,9 @@ bool ReadRecordFile(const std::string &dir, const RecordFileKind &kind, util::Da
 // The file's path as messages give it, in UTF-8.
 std::string PathOf(const util::DataFile &file);
 
-// Every whole record of the file, however many: kept counts them all, Record(i) views each.
-util::RecordSplit AllRecords(const util::DataFile &file, const RecordFileKind &kind);
+// Calls each with every record of lonyrs.dat in turn, however many, decoded as Velmarix decodes them.
+void ForEachRecord(const util::DataFile &file,
+                   const std::function<void(const longterm::YearMonthRecord &)> &each);
 
 // Calls each with every run of 255 notes of agenda.dat in turn, decoded as the programs decode
 // their table: a file of any size is worked through with one table in memory.

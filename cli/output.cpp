@@ -129,6 +129,10 @@ std::string ShownLine(std::string_view line) {
     return shown;
 }
 
+std::string Counted(size_t count, std::string_view one, std::string_view many) {
+    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
 std::string LongTermLine(const longterm::YearMonthRecord &record) {
     const std::string month = convert::NumberToText(record.month);
     return convert::NumberToText(record.year) + (month.size() < 2 ? " 0" : " ") + month + " " + record.note;

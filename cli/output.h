@@ -25,6 +25,9 @@ std::string ShownLine(std::string_view line);
 // PrintLine(ShownLine(line)), without making the line apart first.
 void PrintListLine(std::string_view line);
 
+// "1 byte", "3 bytes": a count and what it counts, one or many.
+std::string Counted(size_t count, std::string_view one, std::string_view many);
+
 // "2027 03 Renovar el pasaporte": a long-term record as agenda lists it (Windows-1252).
 std::string LongTermLine(const longterm::YearMonthRecord &record);
 

@@ -39,25 +39,18 @@ bool ReadImportedFile(const std::string &name, std::vector<CalendarEntry> &entri
 
 // One line on standard error for each kind of entry that was not taken whole.
 void ReportLosses(const ImportCounts &counts, const util::DataFile &agenda, const util::DataFile &lonyrs) {
-    const auto say = [](size_t count, const std::string &what) {
-        if (count > 0) ReportError(std::to_string(count) + " " + what);
+    const auto say = [](size_t count, std::string_view one, std::string_view many, const std::string &what) {
+        if (count > 0) ReportError(Counted(count, one, many) + what);
     };
-    say(counts.recurring, (counts.recurring == 1 ? "recurring entry" : "recurring entries") +
-                              std::string(" taken once, on the day it starts"));
-    say(counts.replaced, (counts.replaced == 1 ? "character" : "characters") +
-                             std::string(" with no Windows-1252 form given the nearest letter or ?"));
-    say(counts.shortened, (counts.shortened == 1 ? "text" : "texts") + std::string(" cut to 255 characters"));
-    say(counts.undated,
-        (counts.undated == 1 ? "entry" : "entries") + std::string(" left out: no calendar date"));
-    say(counts.empty, (counts.empty == 1 ? "entry" : "entries") + std::string(" left out: no text"));
-    say(counts.notesLeftOver, (counts.notesLeftOver == 1 ? "event" : "events") +
-                                  std::string(" did not fit: ") + PathOf(agenda) + " holds 255 notes");
-    say(counts.recordsLeftOver, (counts.recordsLeftOver == 1 ? "journal entry" : "journal entries") +
-                                    std::string(" did not fit: ") + PathOf(lonyrs) + " holds 1024 records");
-}
-
-std::string Counted(size_t count, const char *one, const char *many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
+    say(counts.recurring, "recurring entry", "recurring entries", " taken once, on the day it starts");
+    say(counts.replaced, "character", "characters",
+        " with no Windows-1252 form given the nearest letter or ?");
+    say(counts.shortened, "text", "texts", " cut to 255 characters");
+    say(counts.undated, "entry", "entries", " left out: no calendar date");
+    say(counts.empty, "entry", "entries", " left out: no text");
+    say(counts.notesLeftOver, "event", "events", " did not fit: " + PathOf(agenda) + " holds 255 notes");
+    say(counts.recordsLeftOver, "journal entry", "journal entries",
+        " did not fit: " + PathOf(lonyrs) + " holds 1024 records");
 }
 
 } // namespace
