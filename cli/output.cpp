@@ -73,7 +73,13 @@ char *PutShown(char *at, std::string_view line) {
             *at++ = line[i++];
             continue;
         }
-        at += PutShownByte(line, i, at);
+        const auto byte = static_cast<uint8_t>(line[i]);
+        if (byte >= 0xA0) { // a Latin-1 letter or sign, most of what is not ASCII in a note
+            *at++ = static_cast<char>(0xC0 | (byte >> 6));
+            *at++ = static_cast<char>(0x80 | (byte & 0x3F));
+        } else {
+            at += PutShownByte(line, i, at);
+        }
         ++i;
     }
     return at;
