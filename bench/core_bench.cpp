@@ -1,14 +1,24 @@
 // The core's work behind one refill of each program's list: loading agenda.dat (255 notes,
 // 66,810 bytes) against a plain read of it, the seven periods, the 255 list lines, all of it
-// together, and lonyrs.dat's 1024 records with their list lines.
+// together, and lonyrs.dat's 1024 records with their list lines. And agenda listing a 10 MB
+// agenda.dat (40,000 notes): against a plain read and decode of it, and as a process, for its
+// peak memory against the file's size.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <malloc.h>
 #include <random>
+#include <spawn.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include "cli/commands.h"
 #include "longterm/record_store.h"
 #include "notes/periods.h"
 #include "shared/dates/names.h"
@@ -160,6 +170,105 @@ void LoadPeriodsAndLines(benchmark::State &state) {
     }
 }
 
+// agenda.dat of 40,000 notes (10,480,000 bytes) in a folder of its own, dated from 2026 on.
+const std::string &BigFolder() {
+    static const std::string folder = [] {
+        std::mt19937 random(40000);
+        std::vector<uint8_t> bytes;
+        dates::CalendarDate day{1, 1, 2026};
+        for (int i = 0; i < 40000; ++i) {
+            const std::vector<uint8_t> note = notes::EncodeNote({day, NoteText(random)});
+            bytes.insert(bytes.end(), note.begin(), note.end());
+            if (random() % 8 == 0) day = dates::NextDay(day);
+        }
+        const std::string path = Folder() + "big";
+        std::filesystem::create_directories(path);
+        util::DataFile file = util::BindDataFile(path, {notes::AgendaFileName});
+        if (!util::SaveDataFile(file, std::move(bytes)).ok) std::abort();
+        return path;
+    }();
+    return folder;
+}
+
+// The yardstick of a listing: the file read whole, and every note decoded as the programs decode
+// their table (DecodeAgendaFile), 255 at a time.
+void PlainReadDecodeAgenda10MB(benchmark::State &state) {
+    const std::string path = BigFolder() + "/" + notes::AgendaFileName;
+    constexpr size_t TableBytes = notes::MaxNotes * notes::NoteRecordSize;
+    for (auto _ : state) {
+        const std::vector<uint8_t> bytes = PlainRead(path);
+        notes::NoteTable table;
+        size_t decoded = 0;
+        for (size_t at = 0; at < bytes.size(); at += TableBytes) {
+            notes::DecodeAgendaFile(table,
+                                    std::span(bytes).subspan(at, std::min(TableBytes, bytes.size() - at)));
+            decoded += table.notes.size();
+        }
+        benchmark::DoNotOptimize(decoded);
+    }
+}
+
+// "agenda list": every note as a line, written to /dev/null in place of the terminal.
+void ListAgenda10MB(benchmark::State &state) {
+    cli::Arguments args;
+    args.command = cli::Command::List;
+    args.dir = BigFolder();
+    std::fflush(stdout);
+    const int terminal = ::dup(STDOUT_FILENO);
+    const int errors = ::dup(STDERR_FILENO);
+    const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    ::dup2(null, STDOUT_FILENO);
+    ::dup2(null, STDERR_FILENO); // "holds 40000 notes", each time
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(cli::RunCommand(args, {15, 12, 2026}, "20261215T000000Z"));
+        std::fflush(stdout);
+    }
+    ::dup2(terminal, STDOUT_FILENO);
+    ::dup2(errors, STDERR_FILENO);
+    for (const int fd : {terminal, errors, null})
+        ::close(fd);
+}
+
+// The agenda program listing the 10 MB file (AGENDA_BENCH_PROGRAM, or this tree's): its peak
+// resident memory as a multiple of the file's size, in the label ("1.42 x file, 14.2 MB"; a
+// counter would have to be in every benchmark of a CSV report).
+void ListAgenda10MBPeakMemory(benchmark::State &state) {
+    const char *chosen = std::getenv("AGENDA_BENCH_PROGRAM");
+    const std::string program = chosen != nullptr ? chosen : AGENDA_PROGRAM;
+    const std::string folder = BigFolder();
+    std::vector<std::string> words = {program, "list", "--dir", folder};
+    std::vector<char *> argv;
+    for (std::string &word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    long peakKilobytes = 0;
+    for (auto _ : state) {
+        // A spawned program's peak starts at what this process holds (the kernel takes it over at
+        // exec): what the other benchmarks freed goes back to the system, and this process's own
+        // peak is brought down to that, well below the program's.
+        malloc_trim(0);
+        std::ofstream("/proc/self/clear_refs") << "5";
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0); // "holds 40000"
+        pid_t child = 0;
+        if (posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) std::abort();
+        posix_spawn_file_actions_destroy(&actions);
+        int status = 0;
+        struct rusage usage {};
+        if (::wait4(child, &status, 0, &usage) != child || status != 0) std::abort();
+        peakKilobytes = std::max(peakKilobytes, usage.ru_maxrss);
+    }
+    const auto fileSize =
+        static_cast<double>(std::filesystem::file_size(folder + "/" + notes::AgendaFileName));
+    char label[64];
+    std::snprintf(label, sizeof label, "%.2f x file, %.1f MB",
+                  static_cast<double>(peakKilobytes) * 1024 / fileSize,
+                  static_cast<double>(peakKilobytes) / 1024);
+    state.SetLabel(label);
+}
+
 void PlainReadLongTerm(benchmark::State &state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(PlainRead(LongTermFile()));
@@ -188,6 +297,9 @@ BENCHMARK(ListLines);
 BENCHMARK(LoadPeriodsAndLines);
 BENCHMARK(PlainReadLongTerm);
 BENCHMARK(LoadRecordsWithLines);
+BENCHMARK(PlainReadDecodeAgenda10MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(ListAgenda10MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(ListAgenda10MBPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(1);
 
 int main(int argc, char **argv) {
     util::LanguageIndex = 2; // both programs run in Spanish

@@ -7,12 +7,16 @@ namespace cli {
 namespace {
 
 // A text field, quoted with its quotes doubled when it holds a comma, a quote or a line break.
+// A text a spreadsheet would run as a formula (starting with =, +, -, @, a tab or CR) gets a '
+// before it, in quotes, as spreadsheet-safety guidance recommends: the cell shows it as text.
 void AppendTextField(std::string &out, std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const bool formula =
+        !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    if (!formula && text.find_first_of(",\"\r\n") == std::string_view::npos) {
         out += Utf8FromWindows1252(text);
         return;
     }
-    out += '"';
+    out += formula ? "\"'" : "\"";
     for (const char c : text) {
         if (c == '"') out += '"';
         AppendUtf8(out, c);

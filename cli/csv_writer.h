@@ -9,7 +9,9 @@ namespace cli {
 
 // A header row "kind,year,month,day,text", then one row per note ("note") and per long-term
 // record ("longterm", day empty), every one of them: the fields are the numbers and the text
-// as stored, whether or not the date is a calendar date. CR LF rows.
-std::string CsvFile(std::span<const notes::NoteRecord> notes, std::span<const longterm::YearMonthRecord> records);
+// as stored, whether or not the date is a calendar date, except that a text a spreadsheet would
+// take for a formula starts with a '. CR LF rows.
+std::string CsvFile(std::span<const notes::NoteRecord> notes,
+                    std::span<const longterm::YearMonthRecord> records);
 
 } // namespace cli

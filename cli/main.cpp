@@ -5,6 +5,9 @@
 #include <vector>
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/output.h"
+#include "cli/system.h"
+#include "cli/utf8.h"
 #include "shared/dates/names.h"
 #include "shared/util/language.h"
 #include "shared/util/system_path.h"
@@ -44,13 +47,16 @@ int Run(const std::vector<std::string> &words) {
         return cli::ExitFailed;
     }
     int status = 0;
-    if (args.help) {
-        const std::string_view help = cli::HelpText(args.command);
-        static_cast<void>(std::fwrite(help.data(), 1, help.size(), stdout)); // checked below
+    if (args.help || args.version) {
+        const std::string text =
+            args.help ? cli::ConsoleMessage(cli::Utf8FromWindows1252(cli::HelpText(args.command)))
+                      : "agenda " AGENDA_VERSION "\n";
+        static_cast<void>(std::fwrite(text.data(), 1, text.size(), stdout)); // checked below
     } else {
         status = cli::RunCommand(args, args.todayGiven ? args.today : ClockToday(), ClockStamp());
     }
     // A full disk or a closed pipe must not pass for a list or an export written.
+    cli::FlushOutput();
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
         cli::ReportError("cannot write to standard output");
         return cli::ExitFailed;

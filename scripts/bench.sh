@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the core's benchmarks natively with -O2 (build/bench) and prints the median of each
-# figure against its goal. Extra arguments go to the benchmark program (--benchmark_filter=...).
+# figure against its goal, with agenda's peak memory listing a 10 MB agenda.dat (AGENDA_BENCH_PROGRAM
+# names another agenda to measure). Extra arguments go to the benchmark program (--benchmark_filter=...).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -15,6 +16,7 @@ trap 'rm -f "$csv"' EXIT
                     --benchmark_format=csv "$@" 2>/dev/null >"$csv"
 # Medians in microseconds (CPU time; wall time beside it), then each goal and whether it is met.
 awk -F, -v repetitions="$repetitions" '
+  $1 ~ /ListAgenda10MBPeakMemory/ { peak = $8; gsub(/"/, "", peak); peakMB = $9; gsub(/"/, "", peakMB) }
   $1 ~ /_median"?$/ {
     name = $1; gsub(/"|_median/, "", name)
     scale = ($5 ~ /ns/) ? 1000 : ($5 ~ /us/) ? 1 : 0.001
@@ -33,4 +35,9 @@ awk -F, -v repetitions="$repetitions" '
     goal("ListLines (255)", "ListLines", 10)
     goal("LoadPeriodsAndLines", "LoadPeriodsAndLines", 25)
     goal("LoadRecordsWithLines (1024)", "LoadRecordsWithLines", 50)
+    if ("PlainReadDecodeAgenda10MB" in cpu)
+      goal("ListAgenda10MB, at most 3 x PlainReadDecode", "ListAgenda10MB", 3 * cpu["PlainReadDecodeAgenda10MB"])
+    if (peak != "")
+      printf "  %-44s %9.2f x   goal %8.2f x   %s (%s)\n", "agenda list 10 MB: peak memory / file size",
+             peak + 0, 3, peak + 0 <= 3 ? "met" : "NOT MET", peakMB
   }' "$csv"

@@ -4,6 +4,7 @@
 // away. The platform's own calls live in file_io_win.cpp and file_io_posix.cpp.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 #include "shared/util/system_path.h"
@@ -33,6 +34,19 @@ struct WriteResult {
 
 // Where path leads when it is a link (followed to its end), else path itself.
 SystemPath FinalPath(const SystemPath &path);
+
+// The file a path leads to (links followed), the same however the path spells it: its device
+// and inode, or its volume and file index. None when nothing stands there.
+struct FileIdentity {
+    uint64_t volume = 0;
+    uint64_t file = 0;
+    bool operator==(const FileIdentity &) const = default;
+};
+std::optional<FileIdentity> IdentityOf(const SystemPath &path);
+
+// Writes bytes straight into what stands at path (a device, a pipe): for what the program does
+// not own, which is written through and never created, truncated, renamed or replaced.
+WriteResult WriteInPlace(const SystemPath &path, const std::vector<uint8_t> &bytes);
 
 // What a file held when this program last read or wrote it, to tell whether another one changed it.
 struct FileSnapshot {

@@ -84,6 +84,22 @@ SystemPath FinalPath(const SystemPath &path) {
     return at;
 }
 
+std::optional<FileIdentity> IdentityOf(const SystemPath &path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    return FileIdentity{static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino)};
+}
+
+WriteResult WriteInPlace(const SystemPath &path, const std::vector<uint8_t> &bytes) {
+    // A pipe's open waits for its reader, as any writer into a pipe does.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return {false, FileKind::File, SystemReason(errno)};
+    int error = WriteAll(fd, bytes) ? 0 : errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) return {false, FileKind::File, SystemReason(error)};
+    return {true, FileKind::File, {}};
+}
+
 ReadResult ReadWholeFile(const SystemPath &path) {
     ReadResult result;
     // Without waiting: a pipe in the file's place would hold the open until someone writes.

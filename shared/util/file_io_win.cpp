@@ -41,19 +41,21 @@ struct HandleCloser {
 struct Probe {
     DWORD error = ERROR_SUCCESS; // the open's error, when nothing could be opened
     FileKind kind = FileKind::File;
+    std::optional<FileIdentity> identity; // a file's or a folder's
 };
 
 Probe ProbePath(const SystemPath &path, SystemPath *final = nullptr) {
-    HandleCloser entry{CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
-    if (entry.handle == INVALID_HANDLE_VALUE) return {GetLastError(), FileKind::File};
+    HandleCloser entry{CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
+    if (entry.handle == INVALID_HANDLE_VALUE) return {GetLastError(), FileKind::File, std::nullopt};
     Probe probe;
     BY_HANDLE_FILE_INFORMATION info{};
     switch (GetFileType(entry.handle)) {
     case FILE_TYPE_DISK:
-        if (GetFileInformationByHandle(entry.handle, &info) &&
-            (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-            probe.kind = FileKind::Folder;
+        if (!GetFileInformationByHandle(entry.handle, &info)) break;
+        if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) probe.kind = FileKind::Folder;
+        probe.identity = {info.dwVolumeSerialNumber,
+                          uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
         break;
     case FILE_TYPE_PIPE: probe.kind = FileKind::Pipe; break;
     default: probe.kind = FileKind::Device; break;
@@ -121,6 +123,16 @@ SystemPath FinalPath(const SystemPath &path) {
     SystemPath final = path;
     ProbePath(path, &final);
     return final;
+}
+
+std::optional<FileIdentity> IdentityOf(const SystemPath &path) { return ProbePath(path).identity; }
+
+WriteResult WriteInPlace(const SystemPath &path, const std::vector<uint8_t> &bytes) {
+    HandleCloser target{CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+    if (target.handle == INVALID_HANDLE_VALUE || !WriteAll(target.handle, bytes))
+        return {false, FileKind::File, SystemReason(GetLastError())};
+    return {true, FileKind::File, {}};
 }
 
 ReadResult ReadWholeFile(const SystemPath &path) {

@@ -12,7 +12,10 @@ constexpr int LeaveSaving = 1, Leave = 2, Commit = 3, Delete = 4, NewNote = 5, A
               NoteDate = 112;
 const std::string DeleteQuestion = "\xBF"
                                    "eliminar nota seleccionada?",
-                  SaveQuestion = "\xBFguardar los cambios?";
+                  SaveQuestion = "\xBFguardar los cambios?",
+                  ChangedQuestion =
+                      "Otro programa ha cambiado agenda.dat desde que se abri\xF3.\n\xBFReemplazarlo "
+                      "por las notas que se ven aqu\xED?";
 
 class TarvelaDialog : public Tarvela {
   protected:
@@ -168,10 +171,22 @@ TEST_F(TarvelaDialog, ASaveAsksBeforeReplacingWhatAnotherInstanceSavedMeanwhile)
     program = std::move(first);
     dialog = firstDialog;
     AddToday("primera");
-    const std::string question =
-        "Otro programa ha cambiado agenda.dat desde que se abri\xF3.\n\xBFReemplazarlo "
-        "por las notas que se ven aqu\xED?";
-    RefuseThenSave(LeaveSaving, IDNO, "agenda.dat ha cambiado", question, second);
+    RefuseThenSave(LeaveSaving, IDNO, "agenda.dat ha cambiado", ChangedQuestion, second);
+    EXPECT_EQ(testing_support::ReadBytes(agenda), FileOf({On(today, "vieja"), On(today, "primera")}));
+}
+
+// agenda add, in a terminal, saves as a second Tarvela would: the open one asks at its save.
+TEST_F(TarvelaDialog, ANoteAddedByAgendaMeanwhileMakesTheSaveAsk) {
+    WriteAgenda({On(today, "vieja")});
+    Start();
+    DWORD code = 99;
+    Program add(AGENDA_EXE, folder.dir, "add " + dates::DateText(On(today + days{1}).date) + " desde agenda");
+    ASSERT_TRUE(add.WaitForExit(code));
+    EXPECT_EQ(code, 0u);
+    const auto added = testing_support::ReadBytes(agenda);
+    EXPECT_EQ(added, FileOf({On(today, "vieja"), On(today + days{1}, "desde agenda")}));
+    AddToday("primera");
+    RefuseThenSave(LeaveSaving, IDNO, "agenda.dat ha cambiado", ChangedQuestion, added);
     EXPECT_EQ(testing_support::ReadBytes(agenda), FileOf({On(today, "vieja"), On(today, "primera")}));
 }
 
