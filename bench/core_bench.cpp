@@ -174,13 +174,13 @@ void LoadPeriodsAndLines(benchmark::State &state) {
 const std::string &BigFolder() {
     static const std::string folder = [] {
         std::mt19937 random(40000);
-        std::vector<uint8_t> bytes;
+        notes::NoteTable notes; // far more than a table holds: only to be encoded
         dates::CalendarDate day{1, 1, 2026};
         for (int i = 0; i < 40000; ++i) {
-            const std::vector<uint8_t> note = notes::EncodeNote({day, NoteText(random)});
-            bytes.insert(bytes.end(), note.begin(), note.end());
+            notes.notes.push_back({day, NoteText(random)});
             if (random() % 8 == 0) day = dates::NextDay(day);
         }
+        std::vector<uint8_t> bytes = notes::EncodeAgendaFile(notes);
         const std::string path = Folder() + "big";
         std::filesystem::create_directories(path);
         util::DataFile file = util::BindDataFile(path, {notes::AgendaFileName});
