@@ -86,11 +86,11 @@ constexpr std::string_view ExportHelp =
 
 struct PeriodName {
     std::string_view name;
-    int32_t period;
+    notes::Period period;
 };
-constexpr PeriodName PeriodNames[] = {{"all", notes::AllNotes},        {"today", notes::TodayAndTomorrow},
-                                      {"week", notes::ThisWeek},       {"next-week", notes::NextWeek},
-                                      {"month", notes::ThisMonth},     {"next-month", notes::NextMonth}};
+constexpr PeriodName PeriodNames[] = {{"all", notes::AllNotes},    {"today", notes::TodayAndTomorrow},
+                                      {"week", notes::ThisWeek},   {"next-week", notes::NextWeek},
+                                      {"month", notes::ThisMonth}, {"next-month", notes::NextMonth}};
 
 struct CommandName {
     std::string_view name;
@@ -105,7 +105,8 @@ constexpr CommandName CommandNames[] = {{"due", Command::Due},       {"list", Co
 bool ReadNumber(std::string_view text, uint16_t low, uint16_t high, uint16_t &value) {
     uint16_t number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || number < low || number > high)
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || number < low ||
+        number > high)
         return false;
     value = number;
     return true;

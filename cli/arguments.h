@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "notes/periods.h"
 #include "shared/dates/calendar.h"
 
 namespace cli {
@@ -19,8 +20,8 @@ struct Arguments {
     std::string dir = ".";   // the folder of agenda.dat and lonyrs.dat
     bool todayGiven = false; // --today: the day taken for today instead of the clock's
     dates::CalendarDate today;
-    int32_t period = 0;       // list: a notes::Period
-    uint16_t chosenMonth = 0; // list MM/YYYY
+    notes::Period period = notes::AllNotes; // list
+    uint16_t chosenMonth = 0;               // list MM/YYYY
     uint16_t chosenYear = 0;
     bool yearGiven = false;         // longterm YEAR
     uint16_t year = 0;              // longterm YEAR, longterm add YEAR

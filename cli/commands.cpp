@@ -17,11 +17,10 @@ namespace cli {
 namespace {
 
 // Prints the list line of each note of period, table after table; returns how many.
-size_t PrintPeriod(const util::DataFile &agenda, int32_t period, const notes::PeriodDates &when) {
+size_t PrintPeriod(const util::DataFile &agenda, notes::Period period, const notes::PeriodDates &when) {
     size_t printed = 0;
     ForEachNoteTable(agenda, [&](const notes::NoteTable &table) {
-        notes::NoteSet shown;
-        notes::SelectPeriod(table, period, when, shown);
+        const notes::NoteSet shown = notes::SelectPeriod(table, period, when);
         for (size_t slot = 1; slot <= table.notes.size(); ++slot) { // 255 slots: no uint8_t counter
             if (!shown.test(slot)) continue;
             PrintListLine(notes::NoteListLine(table.notes[slot - 1]));

@@ -79,9 +79,7 @@ void CommitFields(HWND dialog) {
 // "X" deletes only a record that is being edited; with a new record there is nothing to ask.
 void DeleteCurrentRecord(HWND dialog) {
     if (!EditingExistingRecord()) return;
-    if ((util::AskYesNoFlags("confirmar eliminar", "¿eliminar el registro?", MB_ICONEXCLAMATION) & 0xFF) !=
-        IDYES)
-        return;
+    if (!util::Agreed("confirmar eliminar", "¿eliminar el registro?", MB_ICONEXCLAMATION)) return;
     DeleteRecord(state.table, state.CurrentIndex);
     StartNewRecord(dialog);
     FillRecordList(dialog);
@@ -96,7 +94,7 @@ void LeaveSaving(HWND dialog) {
 // Yes saves and leaves, No leaves without saving, Cancel (or a failed save) stays.
 bool ConfirmLeave() {
     if (!state.table.Modified) return true;
-    const int answer = util::AskYesNoCancel("cambios en los registros", "¿guardarlos?") & 0xFF;
+    const int answer = util::AskYesNoCancel("cambios en los registros", "¿guardarlos?");
     return (answer == IDYES && SaveRecordsReporting()) || answer == IDNO;
 }
 

@@ -31,7 +31,7 @@ struct NotesDialogState {
     util::DataFile agenda; // how it was read at start is reported when the dialog opens
     dates::CalendarDate Today;
     dates::CalendarDate Tomorrow;
-    int32_t FilterMode = AllNotes;
+    Period FilterMode = AllNotes;
     NoteSet ShownSet;
     std::vector<uint8_t> ListMap; // the slot of each list line
     uint8_t CurrentSlot = 0;      // NoteCount + 1 (0 when the table is full) for a new note
@@ -68,14 +68,32 @@ PeriodDates CurrentPeriodDates(HWND dialog) {
     return when;
 }
 
-void ApplyFilter(HWND dialog, int32_t mode) {
+void ApplyFilter(HWND dialog, Period mode) {
     state.FilterMode = mode;
-    SelectPeriod(state.table, mode, CurrentPeriodDates(dialog), state.ShownSet);
+    state.ShownSet = SelectPeriod(state.table, mode, CurrentPeriodDates(dialog));
     // Started at log-on with nothing due: leave before showing. Never once the user has
     // changed notes, which would be lost without a question.
     if (mode == TodayAndTomorrow && state.startupMode && state.ShownSet.none() && !state.NotesModified)
         EndDialog(dialog, 0);
     FillNoteList(dialog);
+}
+
+struct PeriodButton {
+    int id;
+    Period period;
+};
+constexpr PeriodButton PeriodButtons[] = {{IDC_PERIOD_ALL, AllNotes},
+                                          {IDC_PERIOD_TODAY, TodayAndTomorrow},
+                                          {IDC_PERIOD_WEEK, ThisWeek},
+                                          {IDC_PERIOD_NEXT_WEEK, NextWeek},
+                                          {IDC_PERIOD_MONTH, ThisMonth},
+                                          {IDC_PERIOD_NEXT_MONTH, NextMonth},
+                                          {IDC_PERIOD_CHOSEN_MONTH, ChosenMonth}};
+
+// "Todas" and "hoy y mañ." leave the list as it is when their period is shown already.
+void OnPeriodButton(HWND dialog, Period period) {
+    if ((period == AllNotes || period == TodayAndTomorrow) && period == state.FilterMode) return;
+    ApplyFilter(dialog, period);
 }
 
 void StartNewNote(HWND dialog) {
@@ -135,7 +153,7 @@ void CommitNote(HWND dialog) {
 }
 
 void DeleteCurrentNote(HWND dialog) {
-    if ((util::AskYesNo("confirmar eliminar nota", "¿eliminar nota seleccionada?") & 0xFF) != IDYES) return;
+    if (util::AskYesNo("confirmar eliminar nota", "¿eliminar nota seleccionada?") != IDYES) return;
     const uint8_t slot = state.CurrentSlot;
     DeleteNote(state.table, slot);
     FollowTableChange(FollowDelete(state.ShownSet, slot));
@@ -164,7 +182,7 @@ void AskToSave(HWND dialog) {
         EndDialog(dialog, 0);
         return;
     }
-    const int answer = util::AskYesNoCancel("notas modificadas", "¿guardar los cambios?") & 0xFF;
+    const int answer = util::AskYesNoCancel("notas modificadas", "¿guardar los cambios?");
     if ((answer == IDYES && SaveAndReport()) || answer == IDNO) EndDialog(dialog, 0);
 }
 
@@ -204,7 +222,8 @@ void InitNotesDialog(HWND dialog) {
     CreateColours();
     ReportLoad();
     ApplyFilter(dialog, state.startupMode ? TodayAndTomorrow : AllNotes);
-    CheckRadioButton(dialog, IDC_PERIOD_ALL, IDC_PERIOD_TODAY, IDC_PERIOD_ALL + state.FilterMode);
+    CheckRadioButton(dialog, IDC_PERIOD_ALL, IDC_PERIOD_TODAY,
+                     state.FilterMode == AllNotes ? IDC_PERIOD_ALL : IDC_PERIOD_TODAY);
     SetWindowCaption(dialog, "Mi agenda  (hoy: " + dates::WeekdayName(state.Today) + " " +
                                  dates::DateText(state.Today) + ")");
     FillPeriodCombos(dialog);
@@ -221,15 +240,6 @@ void OnCommand(HWND dialog, int id, int code) {
         if (EditingExistingNote()) DeleteCurrentNote(dialog);
         break;
     case IDC_NEW_NOTE: StartNewNote(dialog); break;
-    case IDC_PERIOD_ALL:
-    case IDC_PERIOD_TODAY:
-        if (id - IDC_PERIOD_ALL != state.FilterMode) ApplyFilter(dialog, id - IDC_PERIOD_ALL);
-        break;
-    case IDC_PERIOD_WEEK: ApplyFilter(dialog, ThisWeek); break;
-    case IDC_PERIOD_NEXT_WEEK: ApplyFilter(dialog, NextWeek); break;
-    case IDC_PERIOD_MONTH: ApplyFilter(dialog, ThisMonth); break;
-    case IDC_PERIOD_NEXT_MONTH: ApplyFilter(dialog, NextMonth); break;
-    case IDC_PERIOD_CHOSEN_MONTH: ApplyFilter(dialog, ChosenMonth); break;
     case IDC_MONTH_COMBO:
     case IDC_YEAR_COMBO:
         if (code == CBN_SELCHANGE && IsDlgButtonChecked(dialog, IDC_PERIOD_CHOSEN_MONTH) == BST_CHECKED)
@@ -238,7 +248,10 @@ void OnCommand(HWND dialog, int id, int code) {
     case IDC_NOTE_LIST:
         if (code == LBN_SELCHANGE) ShowNote(dialog);
         break;
-    default: break;
+    default:
+        for (const PeriodButton &button : PeriodButtons)
+            if (button.id == id) OnPeriodButton(dialog, button.period);
+        break;
     }
 }
 

@@ -12,8 +12,7 @@
 #define IDC_DELETE_NOTE 4  // "&elimina"
 #define IDC_NEW_NOTE 5     // "&nueva"
 
-// Period radio buttons; the period number is the id minus IDC_PERIOD_ALL, except for
-// the three after the gap at 54
+// Period radio buttons
 #define IDC_PERIOD_ALL 50
 #define IDC_PERIOD_TODAY 51
 #define IDC_PERIOD_WEEK 52

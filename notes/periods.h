@@ -26,8 +26,8 @@ struct PeriodDates {
 
 NoteSet SelectTodayAndTomorrow(const NoteTable &table, const PeriodDates &when);
 
-// The notes of period mode into shown; false (shown unchanged) for a mode outside 0..6.
-bool SelectPeriod(const NoteTable &table, int32_t mode, const PeriodDates &when, NoteSet &shown);
+// The notes of the period.
+NoteSet SelectPeriod(const NoteTable &table, Period period, const PeriodDates &when);
 
 // "05/12/2026 Sa Comprar pan": date text, weekday abbreviation and text, cut to 255.
 util::ShortText NoteListLine(const NoteRecord &note);

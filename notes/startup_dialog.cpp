@@ -195,8 +195,9 @@ StartupDialogResult RunStartupDialog() {
 
 void RunStartupInstaller(HMENU menu) {
     const StartupDialogResult result = RunStartupDialog();
-    if (result != AlreadyOpen)
-        CheckMenuItem(menu, IDM_STARTUP_ENTRY, MF_BYCOMMAND | static_cast<UINT>(result) * MF_CHECKED);
+    if (result == AlreadyOpen) return;
+    const UINT mark = result == Installed ? MF_CHECKED : MF_UNCHECKED;
+    CheckMenuItem(menu, IDM_STARTUP_ENTRY, MF_BYCOMMAND | mark);
 }
 
 } // namespace notes

@@ -129,7 +129,7 @@ void StoreTool(HWND dialog) {
 void DeleteCurrentTool(HWND dialog) {
     if (!EditingExistingTool()) return;
     const std::string question = "Eliminar \"" + ToolAt(state.CurrentTool).title + "\"?";
-    if ((util::AskYesNoFlags("Confirmar eliminar", question, MB_ICONQUESTION) & 0xFF) != IDYES) return;
+    if (!util::Agreed("Confirmar eliminar", question, MB_ICONQUESTION)) return;
     DeleteTool(state.list, state.CurrentTool);
     FillToolList(dialog);
     StartNewTool(dialog);

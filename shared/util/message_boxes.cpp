@@ -8,7 +8,8 @@ namespace {
 int ShowBox(std::string_view caption, std::string_view text, UINT style) {
     const std::string shortCaption = convert::ShortString(caption);
     const std::string shortText = convert::ShortString(text);
-    return MessageBoxA(GetActiveWindow(), shortText.c_str(), shortCaption.c_str(), style);
+    // The answer as every caller compares it with IDYES, IDNO or IDCANCEL: its low 8 bits.
+    return MessageBoxA(GetActiveWindow(), shortText.c_str(), shortCaption.c_str(), style) & 0xFF;
 }
 } // namespace
 
@@ -29,7 +30,7 @@ int AskYesNoCancel(std::string_view caption, std::string_view text) {
 }
 
 bool Agreed(std::string_view caption, std::string_view text, uint16_t flags) {
-    return (AskYesNoFlags(caption, text, flags) & 0xFF) == IDYES;
+    return AskYesNoFlags(caption, text, flags) == IDYES;
 }
 
 } // namespace util

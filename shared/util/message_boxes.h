@@ -1,5 +1,6 @@
 // Message boxes: caption first, text second, owned by the window active at that moment.
-// Captions and texts are cut to 255 characters. Each returns the button pressed.
+// Captions and texts are cut to 255 characters. Each returns the button pressed (IDOK, IDYES,
+// IDNO, IDCANCEL; 0 when the box could not be shown).
 #pragma once
 #include <cstdint>
 #include <string_view>

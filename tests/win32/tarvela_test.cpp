@@ -97,10 +97,12 @@ TEST_F(TarvelaDialog, StartupModeShowsOnlyWhenSomethingIsDueEachButtonListsItsPe
                                   static_cast<uint16_t>(int(now.year()) + 2)};
     SelectComboItem(dialog, MonthCombo, 2); // March, two years on: counts only once "Mes" is checked
     SelectComboItem(dialog, YearCombo, 2);
-    for (const int button : {52, 53, 55, 56, 50, 51, 57}) {
+    const std::pair<int, notes::Period> buttons[] = {
+        {52, notes::ThisWeek}, {53, notes::NextWeek},         {55, notes::ThisMonth},  {56, notes::NextMonth},
+        {50, notes::AllNotes}, {51, notes::TodayAndTomorrow}, {57, notes::ChosenMonth}};
+    for (const auto &[button, period] : buttons) {
         Click(dialog, button);
-        notes::NoteSet listed;
-        notes::SelectPeriod(table, button < 54 ? button - 50 : button - 51, when, listed);
+        const notes::NoteSet listed = notes::SelectPeriod(table, period, when);
         std::vector<NoteRecord> expected;
         for (size_t slot = 1; slot <= table.notes.size(); ++slot)
             if (listed.test(slot)) expected.push_back(table.notes[slot - 1]);
