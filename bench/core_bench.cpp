@@ -28,7 +28,7 @@
 namespace {
 
 // Tuesday 15 December 2026, as the dialog hands it to the periods; a month and year chosen.
-const notes::PeriodDates kWhen{{15, 12, 2026}, {16, 12, 2026}, 2, 2027};
+const notes::PeriodDates When{{15, 12, 2026}, {16, 12, 2026}, 2, 2027};
 
 std::string Folder() {
     static const std::string folder = [] {
@@ -127,7 +127,7 @@ notes::NoteTable LoadedNotes() {
 size_t SevenPeriods(const notes::NoteTable &table) {
     size_t selected = 0;
     for (int32_t mode = notes::AllNotes; mode <= notes::ChosenMonth; ++mode)
-        selected += notes::SelectPeriod(table, static_cast<notes::Period>(mode), kWhen).count();
+        selected += notes::SelectPeriod(table, static_cast<notes::Period>(mode), When).count();
     return selected;
 }
 
@@ -142,7 +142,7 @@ void Period(benchmark::State &state) {
     const notes::NoteTable table = LoadedNotes();
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            notes::SelectPeriod(table, static_cast<notes::Period>(state.range(0)), kWhen));
+            notes::SelectPeriod(table, static_cast<notes::Period>(state.range(0)), When));
     }
 }
 

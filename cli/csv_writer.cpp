@@ -36,10 +36,12 @@ void AppendRow(std::string &out, const char *kind, uint16_t year, uint16_t month
 
 } // namespace
 
-std::string CsvFile(std::span<const notes::NoteRecord> notes, std::span<const longterm::YearMonthRecord> records) {
+std::string CsvFile(std::span<const notes::NoteRecord> notes,
+                    std::span<const longterm::YearMonthRecord> records) {
     std::string out = "kind,year,month,day,text\r\n";
     for (const notes::NoteRecord &note : notes)
-        AppendRow(out, "note", note.date.year, note.date.month, convert::NumberToText(note.date.day), note.text);
+        AppendRow(out, "note", note.date.year, note.date.month, convert::NumberToText(note.date.day),
+                  note.text);
     for (const longterm::YearMonthRecord &record : records)
         AppendRow(out, "longterm", record.year, record.month, "", record.note);
     return out;

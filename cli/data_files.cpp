@@ -10,8 +10,8 @@ namespace {
 
 // "it is a folder, not a file"
 std::string NotAFile(util::FileKind kind) {
-    constexpr const char *what[] = {"a file", "a folder", "a device", "a pipe"};
-    return std::string("it is ") + what[static_cast<size_t>(kind)] + ", not a file";
+    constexpr const char *Kinds[] = {"a file", "a folder", "a device", "a pipe"};
+    return std::string("it is ") + Kinds[static_cast<size_t>(kind)] + ", not a file";
 }
 
 // What the programs would make of the file and agenda says: a last piece that is no whole

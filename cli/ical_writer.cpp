@@ -52,7 +52,8 @@ std::string_view FirstLine(std::string_view text) { return text.substr(0, text.f
 // 64-bit FNV-1a, for UIDs that stay the same from one export to the next.
 uint64_t Fnv1a(std::string_view bytes) {
     uint64_t hash = 0xcbf29ce484222325u;
-    for (const char c : bytes) hash = (hash ^ static_cast<uint8_t>(c)) * 0x100000001b3u;
+    for (const char c : bytes)
+        hash = (hash ^ static_cast<uint8_t>(c)) * 0x100000001b3u;
     return hash;
 }
 

@@ -70,7 +70,8 @@ int Run(const std::vector<std::string> &words) {
 // The wide command line, so that a folder or a note outside the ANSI code page arrives whole.
 int wmain(int argc, wchar_t **argv) {
     std::vector<std::string> words;
-    for (int i = 1; i < argc; ++i) words.push_back(util::PathToUtf8(argv[i]));
+    for (int i = 1; i < argc; ++i)
+        words.push_back(util::PathToUtf8(argv[i]));
     return Run(words);
 }
 #else

@@ -30,7 +30,7 @@ struct NoteTable {
     std::vector<uint8_t> heldBack; // records of the file beyond the 255th, kept as they were
 };
 
-NoteRecord DecodeNote(std::span<const uint8_t> bytes);   // from 262 bytes
+NoteRecord DecodeNote(std::span<const uint8_t> bytes); // from 262 bytes
 
 uint8_t NoteCount(const NoteTable &table);
 const NoteRecord &NoteAt(const NoteTable &table, uint8_t slot); // slot 1..NoteCount

@@ -15,8 +15,8 @@ packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 g++-mingw-w64-i6
           python3-icalendar
           # fuzzing (clang with libFuzzer, llvm-symbolizer for the reports) and the core's benchmarks
           clang libclang-rt-14-dev llvm libbenchmark-dev
-          # the code checks (scripts/tidy.sh)
-          clang-tidy)
+          # the code checks (scripts/format.sh, scripts/tidy.sh)
+          clang-format clang-tidy)
 # The packages of those named that are not installed.
 missing() {
   for p; do

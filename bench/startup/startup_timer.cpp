@@ -35,7 +35,8 @@ BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM parameter) {
 }
 
 double Milliseconds(const LARGE_INTEGER &from, const LARGE_INTEGER &to, const LARGE_INTEGER &frequency) {
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
 }
 
 // One start; false when the program did not get as far within 30 s.
@@ -46,8 +47,8 @@ bool TimeOnce(Case &c, const LARGE_INTEGER &frequency) {
     PROCESS_INFORMATION process{};
     LARGE_INTEGER start{}, end{};
     QueryPerformanceCounter(&start);
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, c.folder.c_str(), &startup,
-                        &process))
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, c.folder.c_str(),
+                        &startup, &process))
         return false;
     bool reached = false;
     if (c.waitsForDialog) {
@@ -88,7 +89,8 @@ int main(int argc, char **argv) {
     const int runs = std::atoi(argv[1]);
     std::vector<Case> cases;
     for (int i = 2; i < argc; i += 5)
-        cases.push_back({argv[i], argv[i + 1], argv[i + 2], argv[i + 3], std::string(argv[i + 4]) == "dialog", {}});
+        cases.push_back(
+            {argv[i], argv[i + 1], argv[i + 2], argv[i + 3], std::string(argv[i + 4]) == "dialog", {}});
     LARGE_INTEGER frequency{};
     QueryPerformanceFrequency(&frequency);
     for (int run = 0; run < runs; ++run)
@@ -101,6 +103,7 @@ int main(int argc, char **argv) {
             // that work runs into the next start and stretches or shrinks it.
             Sleep(150);
         }
-    for (const Case &c : cases) std::printf("%s %.1f\n", c.label.c_str(), Median(c.times));
+    for (const Case &c : cases)
+        std::printf("%s %.1f\n", c.label.c_str(), Median(c.times));
     return 0;
 }

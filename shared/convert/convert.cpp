@@ -6,10 +6,10 @@ namespace convert {
 
 namespace {
 
-constexpr char kBlank = ' ';
+constexpr char Blank = ' ';
 
 // Positions are 16-bit, so only the first 65535 characters of a longer text can be named.
-constexpr std::size_t kMaxPositions = std::numeric_limits<uint16_t>::max();
+constexpr std::size_t MaxPositions = std::numeric_limits<uint16_t>::max();
 
 // Value of c as a digit of the given base, or -1.
 int DigitValue(char c, uint32_t base) {
@@ -29,7 +29,7 @@ int DigitValue(char c, uint32_t base) {
 std::string NumberToText(int32_t value) { return std::to_string(value); }
 
 uint16_t LastCharPos(char c, std::string_view text) {
-    const std::size_t searched = text.size() < kMaxPositions ? text.size() : kMaxPositions;
+    const std::size_t searched = text.size() < MaxPositions ? text.size() : MaxPositions;
     for (std::size_t i = searched; i > 0; --i) {
         if (text[i - 1] == c) {
             return static_cast<uint16_t>(i);
@@ -39,12 +39,12 @@ uint16_t LastCharPos(char c, std::string_view text) {
 }
 
 std::string TrimLeadingBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlank);
+    const std::size_t first = text.find_first_not_of(Blank);
     return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
 }
 
 std::string TrimTrailingBlanks(std::string_view text) {
-    const std::size_t last = text.find_last_not_of(kBlank);
+    const std::size_t last = text.find_last_not_of(Blank);
     return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 

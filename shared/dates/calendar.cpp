@@ -7,15 +7,15 @@ namespace dates {
 
 namespace {
 
-constexpr uint16_t kFirstYear = 2004;
-constexpr uint16_t kLastYear = 9999;
+constexpr uint16_t FirstYear = 2004;
+constexpr uint16_t LastYear = 9999;
 
 // Days of months 1..12 in a common year; February is corrected for leap years.
-constexpr std::array<uint16_t, 12> kMonthLengths = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr std::array<uint16_t, 12> MonthLengths = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // Days of the first n months of a common year, n = 0..12.
-constexpr std::array<uint16_t, 13> kDaysBeforeMonth = {0,   31,  59,  90,  120, 151, 181,
-                                                       212, 243, 273, 304, 334, 365};
+constexpr std::array<uint16_t, 13> DaysBeforeMonth = {0,   31,  59,  90,  120, 151, 181,
+                                                      212, 243, 273, 304, 334, 365};
 
 } // namespace
 
@@ -34,7 +34,7 @@ uint16_t DaysInMonth(uint16_t month, uint16_t year) {
     if (month == 2 && IsLeapYear(year)) {
         return 29;
     }
-    return kMonthLengths[static_cast<std::size_t>(month - 1)];
+    return MonthLengths[static_cast<std::size_t>(month - 1)];
 }
 
 uint16_t DaysInMonth(const CalendarDate &date) { return DaysInMonth(date.month, date.year); }
@@ -43,13 +43,13 @@ uint16_t DayOfWeek(const CalendarDate &date) {
     // Every field may hold any 16-bit value (stored notes are not checked), so the count is
     // kept in 32 bits: at most about 24 million days, far below overflow.
     uint32_t total = 0;
-    if (date.year > kFirstYear) {
-        const auto years = static_cast<uint32_t>(date.year - kFirstYear);
+    if (date.year > FirstYear) {
+        const auto years = static_cast<uint32_t>(date.year - FirstYear);
         total = 365 * years + 1 + (years - 1) / 4;
     }
     // The months before date.month in its year, at most the twelve of the year.
     const size_t months = date.month == 0 ? 0 : std::min<size_t>(date.month - 1u, 12);
-    total += kDaysBeforeMonth[months] + (months >= 2 && IsLeapYear(date.year) ? 1u : 0u);
+    total += DaysBeforeMonth[months] + (months >= 2 && IsLeapYear(date.year) ? 1u : 0u);
     if (date.month > 13) {
         // Months beyond December count as 31 days each, like DaysInMonth says.
         total += 31u * static_cast<uint32_t>(date.month - 13);
@@ -109,7 +109,7 @@ DateOrder CompareDates(const CalendarDate &a, const CalendarDate &b) {
 }
 
 DateCheck ValidateDate(const CalendarDate &date) {
-    if (date.year < kFirstYear || date.year > kLastYear) {
+    if (date.year < FirstYear || date.year > LastYear) {
         return BadYear;
     }
     if (date.month < 1 || date.month > 12) {

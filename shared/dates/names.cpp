@@ -18,7 +18,7 @@ struct LanguageNames {
 };
 
 // Some entries read oddly ("Mai", "Setember", "Vy"); they are the texts our users know.
-constexpr LanguageNames kCatalan = {
+constexpr LanguageNames Catalan = {
     {"diumenge", "dilluns", "dimarts", "dimecres", "dijous", "divendres", "dissabte"},
     {"dMg", "dL", "dMa", "dMe", "dJ", "dV", "dS"},
     {"", "gener", "febrer", "març", "abril", "maig", "juny", "juliol", "agost", "setembre", "octubre",
@@ -27,7 +27,7 @@ constexpr LanguageNames kCatalan = {
     {"", "Dia incorrecte", "Mes incorrecte", "Any incorrecte", "No fem broma!"},
 };
 
-constexpr LanguageNames kEnglish = {
+constexpr LanguageNames English = {
     {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
     {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"},
     {"", "January", "February", "March", "April", "Mai", "June", "July", "August", "Setember", "October",
@@ -36,7 +36,7 @@ constexpr LanguageNames kEnglish = {
     {"", "Wrong day", "Wrong month", "Wrong year", "Don't pull my leg!"},
 };
 
-constexpr LanguageNames kSpanish = {
+constexpr LanguageNames Spanish = {
     {"domingo", "lunes", "martes", "miércoles", "jueves", "viernes", "sábado"},
     {"Do", "Lu", "Ma", "Mi", "Ju", "Vy", "Sa"},
     {"", "enero", "febrero", "marzo", "abril", "mayo", "junio", "julio", "agosto", "septiembre", "octubre",
@@ -64,23 +64,23 @@ char *PutNumber(char *out, uint16_t number, bool twoDigits) {
     return std::to_chars(out, out + 5, number).ptr;
 }
 
-constexpr std::size_t kDateTextLength = 10;
-constexpr uint16_t kLargestField = 9999;
+constexpr std::size_t DateTextLength = 10;
+constexpr uint16_t LargestField = 9999;
 
 } // namespace
 
-std::array<std::string, 7> DayNames = ToStrings(kCatalan.days);
-std::array<std::string, 7> DayAbbreviations = ToStrings(kCatalan.dayAbbreviations);
-std::array<std::string, 13> MonthNames = ToStrings(kCatalan.months);
-std::array<std::string, 13> MonthAbbreviations = ToStrings(kCatalan.monthAbbreviations);
-std::array<std::string, 5> DateErrorTexts = ToStrings(kCatalan.dateErrors);
+std::array<std::string, 7> DayNames = ToStrings(Catalan.days);
+std::array<std::string, 7> DayAbbreviations = ToStrings(Catalan.dayAbbreviations);
+std::array<std::string, 13> MonthNames = ToStrings(Catalan.months);
+std::array<std::string, 13> MonthAbbreviations = ToStrings(Catalan.monthAbbreviations);
+std::array<std::string, 5> DateErrorTexts = ToStrings(Catalan.dateErrors);
 
 void SelectLanguage() {
     const LanguageNames *names = nullptr;
     switch (util::LanguageIndex) {
-    case 0: names = &kCatalan; break;
-    case 1: names = &kEnglish; break;
-    case 2: names = &kSpanish; break;
+    case 0: names = &Catalan; break;
+    case 1: names = &English; break;
+    case 2: names = &Spanish; break;
     default: return;
     }
     DayNames = ToStrings(names->days);
@@ -98,13 +98,13 @@ size_t PutDateText(const CalendarDate &date, char *out) {
     const auto digit = [](unsigned value) { return static_cast<char>('0' + value % 10); };
     if (date.day < 100 && date.month < 100 && date.year >= 1000 && date.year <= 9999) {
         // The usual dd/mm/yyyy, exactly ten characters.
-        const char text[kDateTextLength] = {
+        const char text[DateTextLength] = {
             digit(date.day / 10u),    digit(date.day),         '/',
             digit(date.month / 10u),  digit(date.month),       '/',
             digit(date.year / 1000u), digit(date.year / 100u), digit(date.year / 10u),
             digit(date.year)};
-        std::copy_n(text, kDateTextLength, out);
-        return kDateTextLength;
+        std::copy_n(text, DateTextLength, out);
+        return DateTextLength;
     }
     char text[17]; // 5 + 1 + 5 + 1 + 5 characters at most
     char *end = PutNumber(text, date.day, true);
@@ -112,18 +112,18 @@ size_t PutDateText(const CalendarDate &date, char *out) {
     end = PutNumber(end, date.month, true);
     *end++ = '/';
     end = PutNumber(end, date.year, false);
-    const size_t length = std::min<size_t>(static_cast<size_t>(end - text), kDateTextLength);
+    const size_t length = std::min<size_t>(static_cast<size_t>(end - text), DateTextLength);
     std::copy_n(text, length, out);
     return length;
 }
 
 std::string DateText(const CalendarDate &date) {
-    char text[kDateTextLength];
+    char text[DateTextLength];
     return std::string(text, PutDateText(date, text));
 }
 
 DateCheck ParseDate(std::string_view text, CalendarDate &date) {
-    const std::string_view kept = text.substr(0, kDateTextLength);
+    const std::string_view kept = text.substr(0, DateTextLength);
     if (kept.empty()) {
         SetDate(date, 0, 0, 0);
         return DateOk;
@@ -139,7 +139,7 @@ DateCheck ParseDate(std::string_view text, CalendarDate &date) {
         for (; pos < kept.size() && kept[pos] >= '0' && kept[pos] <= '9'; ++pos) {
             if (!tooLarge) {
                 value = value * 10 + static_cast<uint32_t>(kept[pos] - '0');
-                tooLarge = value > kLargestField;
+                tooLarge = value > LargestField;
             }
         }
         ++field;

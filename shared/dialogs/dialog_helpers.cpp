@@ -76,7 +76,8 @@ void ListFill(HWND dialog, int id, const std::vector<util::ShortText> &lines) {
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     size_t bytes = 0;
-    for (const util::ShortText &line : lines) bytes += line.size() + 1;
+    for (const util::ShortText &line : lines)
+        bytes += line.size() + 1;
     SendMessageA(list, LB_INITSTORAGE, lines.size(), static_cast<LPARAM>(bytes));
     for (const util::ShortText &line : lines)
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));

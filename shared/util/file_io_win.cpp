@@ -45,8 +45,8 @@ struct Probe {
 };
 
 Probe ProbePath(const SystemPath &path, SystemPath *final = nullptr) {
-    HandleCloser entry{CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
+    HandleCloser entry{CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
     if (entry.handle == INVALID_HANDLE_VALUE) return {GetLastError(), FileKind::File, std::nullopt};
     Probe probe;
     BY_HANDLE_FILE_INFORMATION info{};

@@ -23,7 +23,9 @@ struct RecordSplit {
     [[nodiscard]] std::span<const uint8_t> Record(size_t index) const { // index 0 .. kept - 1
         return bytes.subspan(index * recordSize, recordSize);
     }
-    [[nodiscard]] std::span<const uint8_t> HeldBack() const { return bytes.subspan(kept * recordSize, heldBackBytes); }
+    [[nodiscard]] std::span<const uint8_t> HeldBack() const {
+        return bytes.subspan(kept * recordSize, heldBackBytes);
+    }
 };
 
 RecordSplit SplitRecords(std::span<const uint8_t> bytes, size_t recordSize, size_t maxRecords);

@@ -33,7 +33,8 @@ TEST(ToolsFile, ReadsFourLinesPerToolWhateverEndsThem) {
 TEST(ToolsFile, ThreeToolsWriteTwelveCrLfLinesThatReadBackTheSame) {
     const notes::ToolList list{
         {{"Bloc", "notepad.exe", "", ""}, {"Manual", "m.pdf", "C:\\Docs", ""}, {"", "x", "", "-p"}}, {}, 0};
-    const auto file = Bytes("Bloc\r\nnotepad.exe\r\n\r\n\r\nManual\r\nm.pdf\r\nC:\\Docs\r\n\r\n\r\nx\r\n\r\n-p\r\n");
+    const auto file =
+        Bytes("Bloc\r\nnotepad.exe\r\n\r\n\r\nManual\r\nm.pdf\r\nC:\\Docs\r\n\r\n\r\nx\r\n\r\n-p\r\n");
     EXPECT_EQ(notes::EncodeTools(list), file);
     EXPECT_EQ(notes::DecodeTools(file).tools, list.tools);
     EXPECT_TRUE(notes::EncodeTools({}).empty());

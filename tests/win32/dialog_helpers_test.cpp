@@ -12,7 +12,8 @@ namespace {
 enum { Edit = 1, Combo = 3 };
 
 TEST(DialogHelpers, TextsAreCutTo255GoingInAnd254ComingOutAndNumbersAreTrimmed) {
-    const HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), nullptr, nullptr, 0);
+    const HWND dialog =
+        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), nullptr, nullptr, 0);
     ASSERT_NE(dialog, nullptr) << "CreateDialogParamA failed: " << GetLastError();
     const std::string text = std::string(254, 'a') + "b" + std::string(45, 'c');
     SetDlgItemTextA(dialog, Edit, text.c_str());
@@ -23,7 +24,8 @@ TEST(DialogHelpers, TextsAreCutTo255GoingInAnd254ComingOutAndNumbersAreTrimmed) 
     EXPECT_EQ(caption, text.substr(0, 255));
     ComboAdd(dialog, Combo, text);
     EXPECT_EQ(driver::ComboItems(dialog, Combo), std::vector{text.substr(0, 255)});
-    const std::string accented = "ma\xF1" "ana \xBFs\xED? \x80"; // Windows-1252 both ways
+    const std::string accented = "ma\xF1"
+                                 "ana \xBFs\xED? \x80"; // Windows-1252 both ways
     SetControlText(dialog, Edit, accented);
     EXPECT_EQ(GetControlText(dialog, Edit), accented);
 

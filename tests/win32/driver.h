@@ -79,7 +79,9 @@ inline std::string WindowText(HWND window) {
                                                  reinterpret_cast<LPARAM>(text.data()))));
     return Narrow(text);
 }
-inline std::string ControlText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); } // a box's: 0xFFFF
+inline std::string ControlText(HWND dialog, int id) {
+    return WindowText(GetDlgItem(dialog, id));
+} // a box's: 0xFFFF
 
 // A visible dialog of the process whose caption is caption (whole) or starts with it (a message
 // box is a dialog too).
@@ -110,8 +112,8 @@ inline std::vector<std::string> ListLines(HWND dialog, int id, bool combo = fals
     std::vector<std::string> items;
     const auto count = SendMessageW(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
     for (WPARAM i = 0; static_cast<LRESULT>(i) < count; ++i) {
-        std::wstring text(static_cast<size_t>(SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0)),
-                          L'\0');
+        std::wstring text(
+            static_cast<size_t>(SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0)), L'\0');
         text.push_back(L'\0');
         SendMessageW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
         text.pop_back();
@@ -121,13 +123,16 @@ inline std::vector<std::string> ListLines(HWND dialog, int id, bool combo = fals
 }
 inline std::vector<std::string> ComboItems(HWND dialog, int id) { return ListLines(dialog, id, true); }
 
-inline bool IsChecked(HWND dialog, int id) { return SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+inline bool IsChecked(HWND dialog, int id) {
+    return SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 // The id of the control with the keyboard focus, 0 when none.
 inline int FocusedControl(HWND dialog) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) || info.hwndFocus == nullptr) return 0;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) || info.hwndFocus == nullptr)
+        return 0;
     return GetDlgCtrlID(info.hwndFocus);
 }
 
@@ -163,7 +168,8 @@ inline void PressKey(HWND dialog, int id, WORD key) {
 // Holds a file open with no sharing, so that nobody else can read, replace or delete it, until reset.
 using FileLock = std::unique_ptr<void, BOOL(WINAPI *)(HANDLE)>;
 inline FileLock HoldFile(const std::filesystem::path &path) {
-    return {CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr), CloseHandle};
+    return {CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr),
+            CloseHandle};
 }
 
 } // namespace driver

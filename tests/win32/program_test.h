@@ -28,7 +28,8 @@ class ProgramTest : public ::testing::Test {
     HWND dialog = nullptr;
 
     void Launch(const std::string &arguments = "", const std::string &exe = "") {
-        program = std::make_unique<Program>(exe.empty() ? exe_ : exe, util::PathToUtf8(startFolder), arguments);
+        program =
+            std::make_unique<Program>(exe.empty() ? exe_ : exe, util::PathToUtf8(startFolder), arguments);
     }
     void FindMainDialog() {
         ASSERT_NE(dialog = WaitForDialog(program->Id(), caption_), nullptr) << "the main dialog did not open";
