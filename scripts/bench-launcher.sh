@@ -34,7 +34,8 @@ rm -rf "$work/data"
 python3 bench/startup/make_data.py "$work/data"
 cp -r "$work/data/none-due" "$work/data/none-due-before"
 cp -r "$work/data/full" "$work/data/full-before"
-x86_64-w64-mingw32-g++ -O2 -static -o "$work/window-helper.exe" scripts/window-helper.cpp
+cmake --preset windows-x64 >/dev/null && cmake --build --preset windows-x64 --target window_helper >/dev/null
+cp build/windows-x64/tools/window-helper.exe "$work/"
 export XDG_DATA_HOME="$work/xdg" WINEDEBUG=-all
 export WINEPREFIX="$XDG_DATA_HOME/tarvela/wine" # the launcher's own, for the others too
 cleanup() { /usr/lib/wine/wineserver64 -k 2>/dev/null || true; }

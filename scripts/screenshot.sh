@@ -12,18 +12,16 @@ BUILD="${BUILD_DIR:-build/windows-x64}"
 [[ "$BUILD" = /* ]] || BUILD="$PWD/$BUILD"
 export BUILD
 cmake --preset windows-x64 -B "$BUILD" >/dev/null
-cmake --build "$BUILD" -j2 --target Tarvela Velmarix
+cmake --build "$BUILD" -j2 --target Tarvela Velmarix window_helper
 WORK=$(mktemp -d)
 export PREFIX="$BUILD/wineprefix" WORK
 trap 'WINEPREFIX="$PREFIX" wineserver -k 2>/dev/null || true; rm -rf "$WORK"' EXIT
-# Finds a window, brings it to the front, posts it a menu command: see its header.
-x86_64-w64-mingw32-g++ -O2 -static -o "$WORK/window-helper.exe" scripts/window-helper.cpp
 mkdir "$WORK/notes" "$WORK/longterm"
 scripts/sample-agenda.sh "$WORK/notes"
 scripts/sample-longterm.sh "$WORK/longterm"
 
 # helper ARGS...: runs window-helper under Wine; prints the window's rectangle.
-helper() { /usr/lib/wine/wine64 "$WORK/window-helper.exe" "$@" | tr -d '\r'; }
+helper() { /usr/lib/wine/wine64 "$BUILD/tools/window-helper.exe" "$@" | tr -d '\r'; }
 # start FOLDER EXE: starts a copy of a program in its data folder, in the background, as it is
 # installed: the About window shows the year of the program file found there.
 start() {

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Runs clang-tidy, with the checks of .clang-tidy, over the programs' code: the portable units
 # as the native tree compiles them, the Win32 units as the windows-x64 tree does (through
-# clang for the same MinGW target: scripts/tidy-database.py). Two files at a time. Fails on
+# clang for the same MinGW target: tools/tidy-database.py). Two files at a time. Fails on
 # any finding; the findings are also kept in build/tidy/findings.txt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset native >/dev/null
 cmake --preset windows-x64 >/dev/null
-python3 scripts/tidy-database.py . build/native/compile_commands.json \
+python3 tools/tidy-database.py . build/native/compile_commands.json \
   build/windows-x64/compile_commands.json build/tidy/compile_commands.json
 
 findings=build/tidy/findings.txt errors=build/tidy/errors.txt

@@ -1,5 +1,6 @@
 // Finds the windows of programs running under Wine, for the scripts that drive them from
-// outside: scripts/screenshot.sh, scripts/bench-launcher.sh and tests/package_test.sh. It runs
+// outside: scripts/screenshot.sh, scripts/bench-launcher.sh and tests/package_test.sh (built
+// as target window_helper in the 64-bit tree). It runs
 // under Wine beside the programs, in their prefix. Captions are matched from their start.
 //
 //   window-helper front CAPTION         a window with that caption: brought to the front and
