@@ -105,9 +105,13 @@ void EndProgramOf(HWND window) {
 }
 
 int Missing(const char *what, size_t count, size_t found) {
-    std::fprintf(stderr, "window-helper: %zu window(s) %s, %zu found\n", count, what, found);
+    static_cast<void>(
+        std::fprintf(stderr, "window-helper: %zu window(s) %s, %zu found\n", count, what, found));
     return 1;
 }
+
+// A command-line number; 0 when the word is not one.
+int Number(const char *word) { return static_cast<int>(std::strtol(word, nullptr, 10)); }
 
 } // namespace
 
@@ -118,7 +122,7 @@ int main(int argc, char **argv) {
     (verb == "class" ? search.className : search.caption) = argv[2];
     if (verb == "appear" && argc == 3) {
         std::printf("ready\n");
-        std::fflush(stdout);
+        static_cast<void>(std::fflush(stdout)); // the script waits for this line
         const std::vector<HWND> found = WaitForWindows(search, 1, 60000, 1);
         if (found.empty()) return Missing(argv[2], 1, 0);
         std::printf("%.1f\n", UnixMilliseconds());
@@ -126,19 +130,19 @@ int main(int argc, char **argv) {
         return 0;
     }
     if (verb == "count" && (argc == 4 || argc == 5)) {
-        const auto count = static_cast<size_t>(std::atoi(argv[3]));
+        const auto count = static_cast<size_t>(Number(argv[3]));
         const std::vector<HWND> found = WaitForWindows(search, count, 30000);
         if (found.size() < count) return Missing(argv[2], count, found.size());
         if (argc == 5)
             for (HWND window : found)
-                PrintListLines(window, std::atoi(argv[4]));
+                PrintListLines(window, Number(argv[4]));
         return 0;
     }
     if (!(verb == "class" || verb == "front" || (verb == "command" && argc == 4))) return 2;
     const std::vector<HWND> found = WaitForWindows(search, 1, 10000);
     if (found.empty()) return Missing(argv[2], 1, 0);
     if (verb == "command") {
-        PostMessageA(found.front(), WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0);
+        PostMessageA(found.front(), WM_COMMAND, static_cast<WPARAM>(Number(argv[3])), 0);
         return 0;
     }
     if (verb == "front") BringToFront(found.front());
