@@ -37,6 +37,9 @@ TEST(Windows1252FromUtf8, KeepsWhatItHasAndGivesTheRestItsNearestLetter) {
             EXPECT_EQ(cli::Utf8FromWindows1252(text.text), c.utf8); // and back
         }
     }
+}
+
+TEST(Windows1252FromUtf8, ATerminalsLineFeedBecomesTheProgramsCrLf) {
     EXPECT_EQ(cli::WithCrLf("a\nb\r\nc\n"), "a\r\nb\r\nc\r\n");
 }
 

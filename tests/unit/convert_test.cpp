@@ -5,8 +5,11 @@
 
 using namespace convert;
 
-TEST(Convert, NumberTextAndCharacterSearch) {
-    EXPECT_EQ(NumberToText(INT32_MIN), "-2147483648");
+TEST(Convert, NumberTextHasNoLeadingZerosAndAMinusWhenNegative) {
+    EXPECT_EQ(NumberToText(INT32_MIN) + NumberToText(0) + NumberToText(2026), "-214748364802026");
+}
+
+TEST(Convert, LastCharPosCountsFromOneAndIsZeroWhenAbsent) {
     EXPECT_EQ(LastCharPos('\\', "C:\\a\\b.txt"), 5); // the last one, counted from 1
     EXPECT_EQ(LastCharPos('x', "xyz"), 1);
     EXPECT_EQ(LastCharPos('.', "C:\\a\\b"), 0);

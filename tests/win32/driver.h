@@ -14,19 +14,9 @@ namespace driver {
 
 constexpr DWORD DefaultTimeoutMs = 10000;
 
-// Windows-1252 is a single-byte code page: one character each way.
-inline std::wstring Wide(const std::string &text) {
-    std::wstring wide(text.size(), L'\0');
-    MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                        static_cast<int>(wide.size()));
-    return wide;
-}
-inline std::string Narrow(const std::wstring &text) {
-    std::string narrow(text.size(), '\0');
-    WideCharToMultiByte(1252, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
-                        static_cast<int>(narrow.size()), nullptr, nullptr);
-    return narrow;
-}
+// Control texts as the programs hold them, in Windows-1252.
+inline std::wstring Wide(const std::string &text) { return util::WideFromCodePage(1252, text); }
+inline std::string Narrow(const std::wstring &text) { return util::WideToCodePage(1252, text); }
 
 class Program {
   public:

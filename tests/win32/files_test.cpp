@@ -1,4 +1,4 @@
-// File and folder searches, deletion and the program's name, on real files.
+// File and folder searches (and the program's own name), and deletion, on real files.
 #include <windows.h>
 #include <gtest/gtest.h>
 #include "shared/util/files.h"
@@ -6,9 +6,9 @@
 
 using namespace util;
 
-TEST(Files, SearchesErasingAndTheProgramName) {
+TEST(Files, SearchesTellPlainFilesFromFoldersHiddenAndSystemEntries) {
     const testing_support::TempFolder folder;
-    const std::string dir = folder.dir, path = dir + "plain.txt";
+    const std::string dir = folder.dir;
     for (const char *name : {"plain.txt", "hidden.txt", "hidsys.txt"})
         testing_support::WriteNoise(dir + name, 3);
     for (const char *name : {"sub", "hiddir"})
@@ -29,11 +29,16 @@ TEST(Files, SearchesErasingAndTheProgramName) {
         // Only a plain visible file, the one both searches pass, has a year.
         EXPECT_EQ(FileYearText(dir + name), isFile && isFolder ? std::to_string(now.wYear) : "");
     }
+    EXPECT_EQ(ProgramBaseName(), "win32_test");
+}
 
+TEST(Files, EraseSaysWhyItCannot) {
+    const testing_support::TempFolder folder;
+    const std::string path = folder.dir + "plain.txt";
+    testing_support::WriteNoise(path, 3);
     const HANDLE locked = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_FALSE(EraseFile(testing_support::SysPath(path)).ok); // held open by another: said, not ignored
     CloseHandle(locked);
     EXPECT_TRUE(EraseFile(testing_support::SysPath(path)).ok);
     EXPECT_FALSE(EraseFile(testing_support::SysPath(path)).ok); // gone: said, and the program goes on
-    EXPECT_EQ(ProgramBaseName(), "win32_test");
 }

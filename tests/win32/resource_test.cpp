@@ -1,35 +1,21 @@
-// The dialog templates "Principal" inside both programs, control by control: ids, classes,
-// texts, styles and their order (which is the tab order). Where they stand is for the pictures
-// to show.
+// The dialog templates "Principal" and the menus "Mnu" inside both programs: each control's id,
+// class, text and the styles that change what it does, in their order (which is the tab order);
+// each menu item's id and text. Where the controls stand is for the pictures to show.
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
 #include "tests/win32/driver.h"
 
 namespace {
 
-struct Control {
-    int id;
-    std::string className;
-    std::string text;
-    DWORD style; // besides WS_CHILD | WS_VISIBLE
-};
-
 // Reads a name-or-ordinal field: 0xFFFF then an ordinal (a predefined class), or a
-// zero-terminated UTF-16 text. Class names compare without regard to case.
+// zero-terminated UTF-16 text. Class names in upper case, as they compare.
 std::string ReadNameOrOrdinal(const WORD *&at) {
     if (*at == 0xFFFF) {
         const WORD ordinal = at[1];
         at += 2;
-        switch (ordinal) {
-        case 0x80: return "BUTTON";
-        case 0x81: return "EDIT";
-        case 0x82: return "STATIC";
-        case 0x83: return "LISTBOX";
-        case 0x85: return "COMBOBOX";
-        default: return "?";
-        }
+        constexpr const char *Classes[] = {"BUTTON", "EDIT", "STATIC", "LISTBOX", "?", "COMBOBOX"};
+        return ordinal >= 0x80 && ordinal <= 0x85 ? Classes[ordinal - 0x80] : "?";
     }
     std::wstring text;
     while (*at != 0)
@@ -38,139 +24,93 @@ std::string ReadNameOrOrdinal(const WORD *&at) {
     return driver::Narrow(text);
 }
 
-const WORD *AlignToDword(const WORD *at) {
-    return reinterpret_cast<const WORD *>((reinterpret_cast<ULONG_PTR>(at) + 3) & ~ULONG_PTR{3});
+// The styles of a control that change what it does, by name.
+std::string Behaviour(const std::string &className, DWORD style) {
+    std::string named;
+    const auto add = [&named](bool on, const char *name) { named += on ? std::string(" ") + name : ""; };
+    add(style & WS_TABSTOP, "tab");
+    add(style & WS_GROUP, "group");
+    add(className == "BUTTON" && (style & 0xF) == BS_AUTORADIOBUTTON, "radio");
+    add(className == "BUTTON" && (style & 0xF) == BS_DEFPUSHBUTTON, "default");
+    add(className == "COMBOBOX", (style & 3) == CBS_DROPDOWNLIST ? "list" : "typed");
+    add(className == "LISTBOX" && (style & LBS_NOTIFY), "notify");
+    add(className == "EDIT" && (style & ES_MULTILINE) && (style & ES_WANTRETURN), "lines");
+    return named;
 }
 
-struct Template {
-    const char *exe;
-    std::string caption;
-    DWORD style;
-    std::vector<Control> controls;
-};
-
-const DWORD radio = BS_AUTORADIOBUTTON | WS_TABSTOP, push = BS_PUSHBUTTON | WS_TABSTOP;
-const std::vector<Template> Templates = {
-    {TARVELA_EXE,
-     "Mi agenda",
-     DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_BORDER | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-     {
-         {-1, "STATIC", "Notas:", SS_LEFT | WS_GROUP},
-         {50, "BUTTON", "Todas", radio},
-         {51, "BUTTON", "hoy y ma\xF1.", radio},
-         {52, "BUTTON", "Semana actual", radio},
-         {53, "BUTTON", "Pr\xF3xima semana", radio},
-         {55, "BUTTON", "Mes actual", radio},
-         {56, "BUTTON", "Pr\xF3ximo mes", radio},
-         {57, "BUTTON", "Mes", radio},
-         {60, "COMBOBOX", "", CBS_DROPDOWNLIST},
-         {-1, "STATIC", "a\xF1o", SS_LEFT},
-         {61, "COMBOBOX", "", CBS_DROPDOWN | WS_VSCROLL},
-         {100, "LISTBOX", "", LBS_NOTIFY | WS_BORDER | WS_VSCROLL},
-         {-1, "STATIC", "Anotaci\xF3n fecha", SS_LEFT | WS_GROUP},
-         {4, "BUTTON", "&elimina", push},
-         {5, "BUTTON", "&nueva", push},
-         {112, "EDIT", "", ES_LEFT | WS_BORDER | WS_TABSTOP},
-         {10, "STATIC", "", SS_LEFT | WS_GROUP},
-         {110, "EDIT", "", ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_BORDER | WS_TABSTOP},
-         {3, "BUTTON", "&aceptar", push},
-         {2, "BUTTON", "&Salir", push},
-         {1, "BUTTON", "&Aceptar", push},
-     }},
-    {VELMARIX_EXE,
-     "Agenda por a\xF1os",
-     DS_MODALFRAME | WS_POPUP | WS_BORDER | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-     {
-         {-1, "STATIC", "notas", SS_LEFT},
-         {100, "LISTBOX", "", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER},
-         {3, "BUTTON", "Ok", push},
-         {5, "BUTTON", "+", push},
-         {6, "BUTTON", "X", push},
-         {1, "BUTTON", "Aceptar", push},
-         {2, "BUTTON", "Salir", push},
-         {-1, "STATIC", "a\xF1o", SS_LEFT},
-         {111, "COMBOBOX", "", CBS_DROPDOWN | WS_VSCROLL | WS_BORDER},
-         {-1, "STATIC", "mes", SS_LEFT},
-         {112, "COMBOBOX", "", CBS_DROPDOWN | WS_VSCROLL | WS_BORDER},
-         {-1, "STATIC", "nota", SS_LEFT},
-         {113, "EDIT", "", ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL | WS_BORDER},
-     }},
-};
-
-TEST(Resources, EachPrincipalIsLaidOutControlByControl) {
-    for (const Template &want : Templates) {
-        SCOPED_TRACE(want.exe);
-        const HMODULE exe = LoadLibraryExA(want.exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(exe, nullptr);
-        const HRSRC found = FindResourceA(exe, "PRINCIPAL", MAKEINTRESOURCEA(5)); // RT_DIALOG
-        ASSERT_NE(found, nullptr);
-        const auto *dialog = static_cast<const DLGTEMPLATE *>(LockResource(LoadResource(exe, found)));
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->style, want.style);
-        const auto *at = reinterpret_cast<const WORD *>(dialog + 1);
-        EXPECT_EQ(ReadNameOrOrdinal(at), "MNU");
-        EXPECT_EQ(ReadNameOrOrdinal(at), "");
-        EXPECT_EQ(ReadNameOrOrdinal(at), want.caption);
-
-        ASSERT_EQ(dialog->cdit, want.controls.size());
-        for (const Control &control : want.controls) {
-            SCOPED_TRACE("control " + std::to_string(control.id) + " " + control.text);
-            at = AlignToDword(at);
-            const auto *item = reinterpret_cast<const DLGITEMTEMPLATE *>(at);
-            EXPECT_EQ(item->style, control.style | WS_CHILD | WS_VISIBLE);
-            EXPECT_EQ(static_cast<short>(item->id), control.id);
-            at = reinterpret_cast<const WORD *>(item + 1);
-            std::string className = ReadNameOrOrdinal(at);
-            CharUpperBuffA(className.data(), static_cast<DWORD>(className.size()));
-            EXPECT_EQ(className, control.className);
-            EXPECT_EQ(ReadNameOrOrdinal(at), control.text);
-            at += 1 + *at / sizeof(WORD); // creation data
-        }
-        FreeLibrary(exe);
+// The dialog's style, menu, class and caption, then "id CLASS text behaviour|" per control.
+std::string Principal(const char *path) {
+    const HMODULE exe = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HRSRC found = FindResourceA(exe, "PRINCIPAL", MAKEINTRESOURCEA(5)); // RT_DIALOG
+    const auto *dialog = static_cast<const DLGTEMPLATE *>(LockResource(LoadResource(exe, found)));
+    if (dialog == nullptr) return "no template";
+    const auto *at = reinterpret_cast<const WORD *>(dialog + 1);
+    std::string shown = std::to_string(dialog->style) + " " + ReadNameOrOrdinal(at); // the menu
+    shown += ReadNameOrOrdinal(at);                                                  // the class: none
+    shown += " " + ReadNameOrOrdinal(at) + "|";                                      // the caption
+    for (int i = 0; i < dialog->cdit; ++i) {
+        at = reinterpret_cast<const WORD *>((reinterpret_cast<ULONG_PTR>(at) + 3) & ~ULONG_PTR{3});
+        const auto *item = reinterpret_cast<const DLGITEMTEMPLATE *>(at);
+        at = reinterpret_cast<const WORD *>(item + 1);
+        std::string className = ReadNameOrOrdinal(at);
+        CharUpperBuffA(className.data(), static_cast<DWORD>(className.size()));
+        const std::string text = ReadNameOrOrdinal(at);
+        at += 1 + *at / sizeof(WORD); // creation data
+        shown += std::to_string(static_cast<short>(item->id)) + " " + className +
+                 (text.empty() ? "" : " " + text) + Behaviour(className, item->style) + "|";
     }
+    FreeLibrary(exe);
+    return shown;
 }
 
-} // namespace
-
-namespace {
-
-std::string MenuText(HMENU menu, UINT position) {
-    char text[64] = {};
-    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
-    return text;
+TEST(Resources, EachPrincipalHoldsItsControlsInTabOrder) {
+    const DWORD frame = DS_MODALFRAME | WS_POPUP | WS_BORDER | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    EXPECT_EQ(
+        Principal(TARVELA_EXE),
+        std::to_string(frame | DS_CENTER) +
+            " MNU Mi agenda|-1 STATIC Notas: group|50 BUTTON Todas tab radio|"
+            "51 BUTTON hoy y ma\xF1. tab radio|52 BUTTON Semana actual tab radio|"
+            "53 BUTTON Pr\xF3xima semana tab radio|55 BUTTON Mes actual tab radio|"
+            "56 BUTTON Pr\xF3ximo mes tab radio|57 BUTTON Mes tab radio|60 COMBOBOX list|-1 STATIC a\xF1o|"
+            "61 COMBOBOX typed|100 LISTBOX notify|-1 STATIC Anotaci\xF3n fecha group|4 BUTTON &elimina tab|"
+            "5 BUTTON &nueva tab|112 EDIT tab|10 STATIC group|110 EDIT tab lines|3 BUTTON &aceptar tab|"
+            "2 BUTTON &Salir tab|1 BUTTON &Aceptar tab|");
+    EXPECT_EQ(Principal(VELMARIX_EXE),
+              std::to_string(frame) +
+                  " MNU Agenda por a\xF1os|-1 STATIC notas|100 LISTBOX notify|3 BUTTON Ok tab|"
+                  "5 BUTTON + tab|6 BUTTON X tab|1 BUTTON Aceptar tab|2 BUTTON Salir tab|"
+                  "-1 STATIC a\xF1o|111 COMBOBOX typed|-1 STATIC mes|112 COMBOBOX typed|"
+                  "-1 STATIC nota|113 EDIT lines|");
 }
 
-using Menu = std::vector<std::pair<std::string, std::vector<std::pair<UINT, std::string>>>>;
+// "Popup: id text, id text|" per popup of the menu, after whether the icon is there.
+std::string MenuAndIcon(const char *path) {
+    const HMODULE exe = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    std::string shown =
+        FindResourceA(exe, "IC0", MAKEINTRESOURCEA(14)) ? "icon|" : "no icon|"; // RT_GROUP_ICON
+    const HMENU menu = LoadMenuA(exe, "Mnu");
+    const auto text = [](HMENU of, int position) {
+        char item[64] = {};
+        GetMenuStringA(of, static_cast<UINT>(position), item, sizeof item, MF_BYPOSITION);
+        return std::string(item);
+    };
+    for (int p = 0; p < GetMenuItemCount(menu); ++p) {
+        const HMENU popup = GetSubMenu(menu, p);
+        shown += text(menu, p) + ":";
+        for (int i = 0; i < GetMenuItemCount(popup); ++i)
+            shown += " " + std::to_string(GetMenuItemID(popup, i)) + " " + text(popup, i) + ",";
+        shown += "|";
+    }
+    DestroyMenu(menu);
+    FreeLibrary(exe);
+    return shown;
+}
 
 TEST(Resources, MenusAndIcons) {
-    const std::vector<std::pair<const char *, Menu>> programs = {
-        {TARVELA_EXE,
-         {{"Configuraci\xF3n", {{300, "Inclusi\xF3n en el men\xFA Inicio"}}},
-          {"\xDAtiles", {{501, "Edici\xF3n \xFAtiles"}, {0, ""}}},
-          {"Info", {{800, "Info"}, {801, "Respecto a Tarvela"}}}}},
-        {VELMARIX_EXE, {{"Info", {{801, "Respecto a Velmarix"}}}}},
-    };
-    for (const auto &[path, expected] : programs) {
-        SCOPED_TRACE(path);
-        const HMODULE exe = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(exe, nullptr);
-        EXPECT_NE(FindResourceA(exe, "IC0", MAKEINTRESOURCEA(14)), nullptr); // RT_GROUP_ICON
-        const HMENU menu = LoadMenuA(exe, "Mnu");
-        ASSERT_NE(menu, nullptr);
-        ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(expected.size()));
-        for (UINT p = 0; p < expected.size(); ++p) {
-            EXPECT_EQ(MenuText(menu, p), expected[p].first);
-            const HMENU popup = GetSubMenu(menu, static_cast<int>(p));
-            const auto &items = expected[p].second;
-            ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(items.size()));
-            for (UINT i = 0; i < items.size(); ++i) {
-                EXPECT_EQ(GetMenuItemID(popup, static_cast<int>(i)), items[i].first);
-                EXPECT_EQ(MenuText(popup, i), items[i].second);
-            }
-        }
-        DestroyMenu(menu);
-        FreeLibrary(exe);
-    }
+    EXPECT_EQ(MenuAndIcon(TARVELA_EXE),
+              "icon|Configuraci\xF3n: 300 Inclusi\xF3n en el men\xFA Inicio,|"
+              "\xDAtiles: 501 Edici\xF3n \xFAtiles, 0 ,|Info: 800 Info, 801 Respecto a Tarvela,|");
+    EXPECT_EQ(MenuAndIcon(VELMARIX_EXE), "icon|Info: 801 Respecto a Velmarix,|");
 }
 
 } // namespace

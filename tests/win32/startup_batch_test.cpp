@@ -1,5 +1,5 @@
 // The start-up batch file run as Windows runs it at log-on: by cmd.exe /c, from another folder (the
-// start-up folder itself), with record_folder standing in for the program under the program's name.
+// start-up folder itself), with record_start standing in for the program under the program's name.
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <filesystem>
@@ -23,8 +23,9 @@ class StartupBatch : public ::testing::Test {
 
     StartupBatch() {
         fs::create_directory(startup);
-        SetEnvironmentVariableW(L"RECORD_LOG", log.c_str());
+        SetEnvironmentVariableW(L"RECORD_LOG", log.c_str()); // for the recorder that cmd starts
     }
+    ~StartupBatch() override { SetEnvironmentVariableW(L"RECORD_LOG", nullptr); }
 
     // Writes the batch file that starts program in folder and runs it; returns what the recorder logged,
     // a line per start, and "[cmd did not end]" after it when cmd had not ended within 10 s. What cmd
@@ -53,7 +54,7 @@ TEST_F(StartupBatch, StartsTheProgramOnceInItsFolderWithTheArgumentOneWhateverTh
     for (const auto &[name, program] : cases) {
         const fs::path folder = base / name;
         fs::create_directory(folder);
-        fs::copy_file(RECORD_FOLDER_EXE, folder / (program + std::wstring(L".exe")));
+        fs::copy_file(RECORD_START_EXE, folder / (program + std::wstring(L".exe")));
         EXPECT_EQ(Run(folder, program), util::PathToUtf8(folder) + "|1\n");
     }
     for (const fs::directory_entry &entry : fs::recursive_directory_iterator(base))

@@ -73,21 +73,6 @@ TEST_F(TarvelaMenu, InstallerWritesAndDeletesTheBatchFileAndStaysOpenWhenItCanno
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(installer); }, 3000));
 }
 
-// Edit 101 shows a best fit of the folder (Lódz), and left so stands for the folder itself.
-TEST_F(TarvelaMenu, InstallerTakesTheProgramFolderItShowsThoughNamedOutsideTheAnsiCodePage) {
-    const std::wstring lodz = testing_support::SysPath(here) + L"\\Łódź", exe = lodz + L"\\Tarvela.exe";
-    const std::string inicio = here + "\\Inicio";
-    ASSERT_TRUE(CreateDirectoryW(lodz.c_str(), nullptr) && CreateDirectoryA(inicio.c_str(), nullptr));
-    ASSERT_TRUE(CopyFileW(util::PathFromUtf8(TARVELA_EXE).c_str(), exe.c_str(), FALSE));
-    program = std::make_unique<Program>(util::PathToUtf8(exe), util::PathToUtf8(lodz));
-    FindMainDialog();
-    OpenInstaller();
-    SetText(installer, 102, inicio);
-    Accept("Hecho");
-    EXPECT_EQ(testing_support::ReadBytes(inicio + "\\Tarvela.bat"),
-              Bytes(notes::MakeStartupBatch(lodz, L"Tarvela").bytes));
-}
-
 TEST_F(TarvelaMenu, InfoOpensTheWholeHelpPathFromTheStartFolderElseBesideTheProgram) {
     const std::string log = here + "\\log", blank = here + "\\con blanco", help = blank + "\\Tarvela.pdf";
     std::filesystem::create_directory(blank);
@@ -147,19 +132,23 @@ TEST_F(TarvelaMenu, ToolsStartInTheirWorkingDirectoryOrSayWhyNot) {
     EXPECT_EQ(ExpectBox("No se puede abrir", IDOK).rfind("nothing-here.exe:\n", 0), 0u);
 }
 
-// Started in a folder named outside Windows-1252 ("Lódz" to the ANSI calls): after a tool has run
-// in its own folder, the tools and the notes are saved where they were read, without a question.
-TEST_F(TarvelaMenu, DataFilesStayInAStartFolderNamedOutsideTheAnsiCodePage) {
-    startFolder += L"\\\u0141\u00F3d\u017A";
-    const std::filesystem::path start(startFolder), work = folder.dir + "work";
+// Tarvela.exe started in a folder named outside Windows-1252 ("Lódz" to the ANSI calls): after a
+// tool has run in its own folder, the tools and the notes are saved where they were read, without a
+// question, and the installer takes the folder it shows in edit 101 for the folder itself.
+TEST_F(TarvelaMenu, DataFilesAndTheStartUpEntryStayInAFolderNamedOutsideTheAnsiCodePage) {
+    const std::wstring lodz = startFolder = testing_support::SysPath(here) + L"\\\u0141\u00F3d\u017A";
+    const std::filesystem::path start(lodz), work = folder.dir + "work", inicio = folder.dir + "Inicio";
     std::filesystem::create_directories(start);
     std::filesystem::create_directory(work);
+    std::filesystem::create_directory(inicio);
+    std::filesystem::copy_file(TARVELA_EXE, start / "Tarvela.exe");
     const NoteRecord old = On(today + std::chrono::days{3}, "vieja"),
                      added = On(today + std::chrono::days{5}, "nueva");
     testing_support::WriteBytes(start / "agenda.dat", FileOf({old}));
-    testing_support::WriteBytes(start / "Tools.rel",
-                                Bytes(ToolLines("1", RECORD_START_EXE " started.txt", work.string())));
-    Start();
+    const std::string tool = ToolLines("1", RECORD_START_EXE " started.txt", work.string());
+    testing_support::WriteBytes(start / "Tools.rel", Bytes(tool));
+    Launch("", util::PathToUtf8(start / "Tarvela.exe"));
+    FindMainDialog();
     Command(531);
     EXPECT_TRUE(WaitUntil([&] { return std::filesystem::exists(work / "started.txt"); }));
     const HWND tools = OpenTools();
@@ -167,6 +156,11 @@ TEST_F(TarvelaMenu, DataFilesStayInAStartFolderNamedOutsideTheAnsiCodePage) {
     Click(tools, StoreTool);
     ClickAsync(tools, SaveTools); // saved without a question, so the dialog closes
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(tools); }));
+    OpenInstaller();
+    SetText(installer, 102, inicio.string());
+    Accept("Hecho");
+    EXPECT_EQ(testing_support::ReadBytes(inicio / "Tarvela.bat"),
+              Bytes(notes::MakeStartupBatch(lodz, L"Tarvela").bytes));
     SetText(dialog, 112, dates::DateText(added.date));
     SetText(dialog, 110, added.text);
     Click(dialog, 3);
@@ -174,8 +168,7 @@ TEST_F(TarvelaMenu, DataFilesStayInAStartFolderNamedOutsideTheAnsiCodePage) {
     ExpectBox("Hecho", IDOK, "modificaciones guardadas");
     ExpectExit();
     EXPECT_EQ(testing_support::ReadBytes(start / "agenda.dat"), FileOf({old, added}));
-    EXPECT_EQ(testing_support::ReadBytes(start / "Tools.rel"),
-              Bytes(ToolLines("1", RECORD_START_EXE " started.txt", work.string()) + ToolLines("2", "")));
+    EXPECT_EQ(testing_support::ReadBytes(start / "Tools.rel"), Bytes(tool + ToolLines("2", "")));
     EXPECT_FALSE(std::filesystem::exists(work / "agenda.dat") || std::filesystem::exists(work / "Tools.rel"));
 }
 

@@ -161,24 +161,9 @@ TEST_F(TarvelaDialog, CommitsNewAndEditedNotesDeleteAsksAndLeavingAsksToSave) {
     EXPECT_EQ(testing_support::ReadBytes(agenda + ".bak"), original);
 }
 
-TEST_F(TarvelaDialog, ASaveAsksBeforeReplacingWhatAnotherInstanceSavedMeanwhile) {
-    WriteAgenda({On(today, "vieja")});
-    Start(); // the first instance stays open while a second one saves
-    auto first = std::move(program);
-    const HWND firstDialog = dialog;
-    Start();
-    AddToday("segunda");
-    SaveOnAceptar();
-    const auto second = testing_support::ReadBytes(agenda);
-    program = std::move(first);
-    dialog = firstDialog;
-    AddToday("primera");
-    RefuseThenSave(LeaveSaving, IDNO, "agenda.dat ha cambiado", ChangedQuestion, second);
-    EXPECT_EQ(testing_support::ReadBytes(agenda), FileOf({On(today, "vieja"), On(today, "primera")}));
-}
-
-// agenda add, in a terminal, saves as a second Tarvela would: the open one asks at its save.
-TEST_F(TarvelaDialog, ANoteAddedByAgendaMeanwhileMakesTheSaveAsk) {
+// Another program saving meanwhile (agenda add in a terminal here; a second Tarvela saves through
+// the same data-file unit): the open Tarvela asks at its save, No keeps that file, Yes replaces it.
+TEST_F(TarvelaDialog, ASaveAsksBeforeReplacingWhatAnotherProgramSavedMeanwhile) {
     WriteAgenda({On(today, "vieja")});
     Start();
     DWORD code = 99;
@@ -253,14 +238,12 @@ TEST_F(TarvelaDialog, ALinkedAgendaIsSavedWhereItLeadsAndWhatIsNotAFileIsReporte
     EXPECT_EQ(testing_support::ReadBytes(standIns + "/synced/agenda.dat"), FileOf({On(today, "enlazada")}));
     EXPECT_TRUE(std::filesystem::exists(standIns + "/synced/agenda.dat.bak"));
     EXPECT_FALSE(std::filesystem::exists(standIns + "/link/agenda.dat.bak"));
-    for (const std::string what : {"device", "pipe", "folder"}) {
+    const std::pair<std::string, std::string> standingIn[] = {
+        {"device", "un dispositivo"}, {"pipe", "una tubería"}, {"folder", "una carpeta"}};
+    for (const auto &[what, notAFile] : standingIn) {
         startFolder = testing_support::SysPath(standIns + "/" + what);
         Launch();
         const std::string shown = ExpectBox("No se puede leer agenda.dat", IDOK);
-        const std::string notAFile = what == "device" ? "un dispositivo"
-                                     : what == "pipe" ? "una tuber\xED"
-                                                        "a"
-                                                      : "una carpeta";
         EXPECT_EQ(shown.rfind("agenda.dat no es un archivo sino " + notAFile + ":\n", 0), 0u) << shown;
         FindMainDialog();
         AddToday("nueva");
