@@ -34,7 +34,6 @@ awk -F, -v repetitions="$repetitions" '
     goal("SevenPeriods", "SevenPeriods", 5)
     goal("ListLines (255)", "ListLines", 10)
     goal("LoadPeriodsAndLines", "LoadPeriodsAndLines", 25)
-    goal("LoadRecordsWithLines (1024)", "LoadRecordsWithLines", 50)
     if ("PlainReadDecodeAgenda10MB" in cpu)
       goal("ListAgenda10MB, at most 3 x PlainReadDecode", "ListAgenda10MB", 3 * cpu["PlainReadDecodeAgenda10MB"])
     if (peak != "")

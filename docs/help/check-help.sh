@@ -32,8 +32,8 @@ terms=(
   "<- ok" "esc" "Dir. de trabajo" "parámetros" ".exe" "Inclusión en el menú Inicio"
   "Tarvela.bat" "\"Tarvela.exe\" 1" "Tarvela 1" "Ok" "¿eliminar el registro?" "¿guardarlos?" "Respecto a Velmarix"
   "agenda.dat" "lonyrs.dat" "Tools.rel" "Tarvela.pdf" "agenda.dat.tmp" "Error al guardar"
-  "255 notas" "1024" "~/TarvelaAgenda" "~/VelmarixAgenda" "scripts/run.sh"
-  "tarvela --autostart on" "tarvela --autostart off" "agenda due" "agenda --help")
+  "255 notas" "1024" "~/TarvelaAgenda" "~/VelmarixAgenda" "sudo apt install"
+  "tarvela --autostart on" "tarvela --autostart off" "agenda due" "agenda add" "agenda --help")
 for wanted in "${chapters[@]}" "${terms[@]}"; do
   grep -qF -- "$wanted" <<<"$text" || fail "no \"$wanted\" in the text"
 done
