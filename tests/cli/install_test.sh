@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# agenda installed as a terminal program: `cmake --install` of the tree (argument 1) puts the
+# agenda installed as a terminal program: `cmake --install` of the tree's agenda component
+# (argument 1: the tree, where the Windows programs need not be built) puts the
 # program, its manual page and its bash completion in place; the page renders without a warning
 # and the completion, in a bash with nothing else loaded, completes commands, periods and options.
 set -euo pipefail
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
-cmake --install "$1" --prefix "$prefix" >/dev/null
+cmake --install "$1" --component agenda --prefix "$prefix" >/dev/null
 "$prefix/bin/agenda" --version >/dev/null
 
 page=$prefix/share/man/man1/agenda.1
